@@ -1,0 +1,189 @@
+#include "platform/wave_out_memory.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+bool SameFormat(const PcmWaveFormat& a, const PcmWaveFormat& b) {
+  return a.wFormatTag == b.wFormatTag && a.nChannels == b.nChannels && a.nSamplesPerSec == b.nSamplesPerSec &&
+         a.nAvgBytesPerSec == b.nAvgBytesPerSec && a.nBlockAlign == b.nBlockAlign &&
+         a.wBitsPerSample == b.wBitsPerSample;
+}
+
+}  // namespace
+
+MemoryDeviceSpec MemoryDeviceSpec::named(const std::string& name, uint16_t channels, bool synchronous) {
+  MemoryDeviceSpec spec;
+  std::size_t kept = std::min(name.size(), sizeof spec.caps.szPname - 1);
+  std::memcpy(spec.caps.szPname, name.data(), kept);
+  spec.caps.szPname[kept] = '\0';
+  spec.caps.wChannels = channels;
+  spec.caps.dwSupport = synchronous ? WAVECAPS_SYNC : 0;
+  return spec;
+}
+
+bool MemoryDeviceSpec::accepts(const PcmWaveFormat& format) const {
+  if (acceptedFormats.empty()) return true;
+  return std::any_of(acceptedFormats.begin(), acceptedFormats.end(),
+                     [&format](const PcmWaveFormat& accepted) { return SameFormat(accepted, format); });
+}
+
+// ---- Device ----------------------------------------------------------------------------------
+
+MemoryWaveOut::MemoryWaveOut(MemoryWaveOutBackend& backend, int deviceId, const PcmWaveFormat& format,
+                             MessageWindows& windows, WindowHandle callbackWindow)
+    : backend_(backend),
+      deviceId_(deviceId),
+      format_(format),
+      windows_(windows),
+      callbackWindow_(callbackWindow) {}
+
+MemoryWaveOut::~MemoryWaveOut() {
+  ++backend_.closes_;
+  if (!queue_.empty() || prepared_ != 0) ++backend_.untidyCloses_;
+  if (backend_.open_ == this) backend_.open_ = nullptr;
+}
+
+WaveResult MemoryWaveOut::prepareHeader(WaveHeader& header) {
+  const MemoryDeviceSpec* spec = backend_.find(deviceId_);
+  if (spec != nullptr && spec->prepareError != WAVE_OK && preparations_ >= spec->preparesBeforeFailure) {
+    return spec->prepareError;
+  }
+  ++preparations_;
+  if ((header.dwFlags & WHDR_PREPARED) == 0) ++prepared_;
+  header.dwFlags |= WHDR_PREPARED;
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOut::unprepareHeader(WaveHeader& header) {
+  bool queued =
+      std::any_of(queue_.begin(), queue_.end(), [&header](const Playing& p) { return p.header == &header; });
+  if (queued) return WAVE_ERR_STILLPLAYING;
+  if ((header.dwFlags & WHDR_PREPARED) != 0) --prepared_;
+  header.dwFlags &= ~WHDR_PREPARED;
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOut::write(WaveHeader& header) {
+  if ((header.dwFlags & WHDR_PREPARED) == 0) return WAVE_ERR_UNPREPARED;
+  bool queued =
+      std::any_of(queue_.begin(), queue_.end(), [&header](const Playing& p) { return p.header == &header; });
+  if (queued) return WAVE_ERR_STILLPLAYING;
+  const MemoryDeviceSpec* spec = backend_.find(deviceId_);
+  if (spec != nullptr && spec->writeError != WAVE_OK) return spec->writeError;
+
+  header.dwFlags &= ~WHDR_DONE;
+  queue_.push_back({&header, 0});
+  writes_.push_back({&header, received_.size(), header.dwBufferLength});
+  received_.insert(received_.end(), header.lpData, header.lpData + header.dwBufferLength);
+  if (onWrite) onWrite(header);
+  return WAVE_OK;
+}
+
+void MemoryWaveOut::finish(WaveHeader& header) {
+  header.dwFlags |= WHDR_DONE;
+  windows_.post(callbackWindow_, MM_WOM_DONE, 0, reinterpret_cast<uintptr_t>(&header));
+}
+
+WaveResult MemoryWaveOut::reset() {
+  std::deque<Playing> held;
+  held.swap(queue_);
+  for (Playing& playing : held) finish(*playing.header);
+  position_ = 0;
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOut::pause() {
+  paused_ = true;
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOut::restart() {
+  paused_ = false;
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOut::positionBytes(uint32_t& bytes) {
+  bytes = position_;
+  return WAVE_OK;
+}
+
+std::size_t MemoryWaveOut::advance(std::size_t bytes) {
+  std::size_t total = 0;
+  while (!paused_ && !queue_.empty()) {
+    Playing& front = queue_.front();
+    std::size_t left = front.header->dwBufferLength - front.played;
+    std::size_t n = std::min(left, bytes);
+    if (n == 0 && left != 0) break;
+    const uint8_t* from = front.header->lpData + front.played;
+    played_.insert(played_.end(), from, from + n);
+    front.played += n;
+    position_ += static_cast<uint32_t>(n);
+    bytes -= n;
+    total += n;
+    if (front.played == front.header->dwBufferLength) {
+      WaveHeader& done = *front.header;
+      queue_.pop_front();
+      finish(done);
+    }
+  }
+  return total;
+}
+
+std::size_t MemoryWaveOut::playAll() { return advance(queuedBytes()); }
+
+std::size_t MemoryWaveOut::queuedBytes() const {
+  std::size_t bytes = 0;
+  for (const Playing& playing : queue_) bytes += playing.header->dwBufferLength - playing.played;
+  return bytes;
+}
+
+// ---- Back-end --------------------------------------------------------------------------------
+
+MemoryWaveOutBackend::MemoryWaveOutBackend() {
+  devices.push_back(MemoryDeviceSpec::named("Memory Wave Out"));
+}
+
+const MemoryDeviceSpec* MemoryWaveOutBackend::find(int deviceId) const {
+  if (deviceId == WAVE_MAPPER) return &mapper;
+  if (deviceId < 0 || static_cast<std::size_t>(deviceId) >= devices.size()) return nullptr;
+  return &devices[static_cast<std::size_t>(deviceId)];
+}
+
+unsigned MemoryWaveOutBackend::deviceCount() { return static_cast<unsigned>(devices.size()); }
+
+WaveResult MemoryWaveOutBackend::deviceCaps(int deviceId, WaveOutCaps& caps) {
+  const MemoryDeviceSpec* spec = find(deviceId);
+  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
+  if (spec->capsError != WAVE_OK) return spec->capsError;
+  caps = spec->caps;
+  caps.szPname[sizeof caps.szPname - 1] = '\0';
+  return WAVE_OK;
+}
+
+WaveResult MemoryWaveOutBackend::queryFormat(int deviceId, const PcmWaveFormat& format) {
+  const MemoryDeviceSpec* spec = find(deviceId);
+  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
+  return spec->accepts(format) ? WAVE_OK : WAVE_ERR_BADFORMAT;
+}
+
+WaveResult MemoryWaveOutBackend::open(std::unique_ptr<WaveOut>& out, int deviceId,
+                                      const PcmWaveFormat& format, MessageWindows& windows,
+                                      WindowHandle callbackWindow) {
+  const MemoryDeviceSpec* spec = find(deviceId);
+  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
+  if (spec->openError != WAVE_OK) return spec->openError;
+  if (!spec->accepts(format)) return WAVE_ERR_BADFORMAT;
+  if (open_ != nullptr) return WAVE_ERR_ALLOCATED;
+  auto device =
+      std::unique_ptr<MemoryWaveOut>(new MemoryWaveOut(*this, deviceId, format, windows, callbackWindow));
+  open_ = device.get();
+  ++opens_;
+  out = std::move(device);
+  return WAVE_OK;
+}
+
+}  // namespace platform
