@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -59,4 +60,5 @@ class Game {
   Waiter& waiter_;
   std::filesystem::path exeDir_;
   LoadedWave* cur_wave_ = nullptr;
+  std::set<std::string, std::less<>> reported_pictures_;  // refresh pictures already found unreadable
 };
