@@ -71,20 +71,15 @@ bool RiffReader::openMemory(const uint8_t* data, int64_t size) {
 void RiffReader::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  bufferOffset_ = 0;
+  bufferLength_ = 0;
   memory_ = nullptr;
   size_ = 0;
   position_ = 0;
   open_ = false;
 }
 
-size_t RiffReader::readAt(uint64_t offset, void* buffer, size_t bytes) {
-  if (!open_ || offset >= size_) return 0;
-  bytes = size_t(std::min<uint64_t>(bytes, size_ - offset));
-  if (fd_ < 0) {
-    if (bytes != 0) std::memcpy(buffer, memory_ + offset, bytes);
-    return bytes;
-  }
-  auto* out = static_cast<uint8_t*>(buffer);
+size_t RiffReader::readFile(uint64_t offset, uint8_t* out, size_t bytes) {
   size_t done = 0;
   while (done < bytes) {
     ssize_t got = ::pread(fd_, out + done, bytes - done, off_t(offset + done));
@@ -93,6 +88,28 @@ size_t RiffReader::readAt(uint64_t offset, void* buffer, size_t bytes) {
     done += size_t(got);
   }
   return done;
+}
+
+size_t RiffReader::readAt(uint64_t offset, void* buffer, size_t bytes) {
+  if (!open_ || offset >= size_) return 0;
+  bytes = size_t(std::min<uint64_t>(bytes, size_ - offset));
+  auto* out = static_cast<uint8_t*>(buffer);
+  if (fd_ < 0) {
+    if (bytes != 0) std::memcpy(out, memory_ + offset, bytes);
+    return bytes;
+  }
+  bool inBuffer = offset >= bufferOffset_ && offset < bufferOffset_ + bufferLength_;
+  if (!inBuffer && bytes < kBufferBytes) {
+    bufferOffset_ = offset;
+    bufferLength_ = readFile(offset, buffer_, kBufferBytes);
+    inBuffer = bufferLength_ != 0;
+  }
+  size_t done = 0;
+  if (inBuffer) {
+    done = std::min<size_t>(bytes, bufferOffset_ + bufferLength_ - offset);
+    std::memcpy(out, buffer_ + (offset - bufferOffset_), done);
+  }
+  return done + readFile(offset + done, out + done, bytes - done);
 }
 
 bool RiffReader::readHeader(uint64_t offset, uint32_t& id, uint32_t& size) {

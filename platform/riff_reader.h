@@ -63,6 +63,14 @@ class RiffReader {
  private:
   bool readHeader(uint64_t offset, uint32_t& id, uint32_t& size);
   size_t readAt(uint64_t offset, void* buffer, size_t bytes);
+  size_t readFile(uint64_t offset, uint8_t* out, size_t bytes);
+
+  // Small reads of a file (chunk headers, the format) are served from one buffered window, so
+  // walking the chunks costs one system call instead of one per header.
+  static constexpr size_t kBufferBytes = 4096;
+  uint8_t buffer_[kBufferBytes];
+  uint64_t bufferOffset_ = 0;
+  size_t bufferLength_ = 0;
 
   bool open_ = false;
   uint32_t errorCode_ = 0;

@@ -73,6 +73,27 @@ void AverageFrames(uint8_t* out, const uint8_t* in, int channels, int64_t g) {
   }
 }
 
+// The same for `frames` consecutive output frames, with the common channel counts and group sizes
+// known at compile time so that the division becomes a shift and the loop vectorizes.
+template <int kChannels, int kGroup>
+void AverageFrameRun(uint8_t* out, const uint8_t* in, int64_t frames) {
+  for (int64_t m = 0; m < frames; ++m) {
+    for (int c = 0; c < kChannels; ++c) {
+      int32_t sum = -128 * kGroup;
+      for (int j = 0; j < kGroup; ++j) sum += in[(m * kGroup + j) * kChannels + c];
+      out[m * kChannels + c] = uint8_t(sum / kGroup + 128);
+    }
+  }
+}
+
+void AverageFrameRun(uint8_t* out, const uint8_t* in, int64_t frames, int channels, int64_t g) {
+  if (channels == 1 && g == 2) return AverageFrameRun<1, 2>(out, in, frames);
+  if (channels == 1 && g == 4) return AverageFrameRun<1, 4>(out, in, frames);
+  if (channels == 2 && g == 2) return AverageFrameRun<2, 2>(out, in, frames);
+  if (channels == 2 && g == 4) return AverageFrameRun<2, 4>(out, in, frames);
+  for (int64_t m = 0; m < frames; ++m) AverageFrames(out + m * channels, in + m * g * channels, channels, g);
+}
+
 // Only whole-number ratios: up by k = t / s (rounded down), down by g = s / t (rounded to nearest);
 // a ratio of 1 keeps every frame, which then plays at the output rate.
 Samples ConvertRate(Samples samples, int32_t& bytes, uint32_t sourceRate, uint32_t targetRate, int channels) {
@@ -95,8 +116,7 @@ Samples ConvertRate(Samples samples, int32_t& bytes, uint32_t sourceRate, uint32
     outFrames = frames / g;
     out = AllocSamples(outFrames * channels);
     uint8_t* dst = out.get();
-    for (int64_t m = 0; m + 1 < outFrames; ++m)
-      AverageFrames(dst + m * channels, in + m * g * channels, channels, g);
+    AverageFrameRun(dst, in, outFrames - 1, channels, g);
     std::memcpy(dst + (outFrames - 1) * channels, in + (outFrames - 1) * g * channels, channels);
   }
   bytes = int32_t(outFrames * channels);

@@ -180,6 +180,33 @@ TEST_F(RiffReaderFile, ReadsTheSameAsMemory) {
   EXPECT_EQ(Bytes(buffer, buffer + 4), (Bytes{4, 5, 6, 7}));
 }
 
+// Headers that straddle the reader's 4096-byte window, and a data chunk larger than it.
+TEST_F(RiffReaderFile, ReadsAcrossItsBufferAsMemoryDoes) {
+  Bytes data(10001);
+  for (size_t i = 0; i < data.size(); ++i) data[i] = uint8_t(i * 7 + i / 256);
+  Bytes image =
+      Riff("WAVE", Join({Chunk("JUNK", Bytes(4071, 1)), Chunk("fmt ", Bytes(4000, 2)), Chunk("data", data)}));
+  Write(image);
+  RiffReader fromFile, fromMemory;
+  ASSERT_TRUE(fromFile.openFile(path_.c_str()));
+  ASSERT_TRUE(fromMemory.openMemory(image.data(), int64_t(image.size())));
+  for (RiffReader* reader : {&fromFile, &fromMemory}) {
+    RiffChunk riff, fmt, chunk;
+    ASSERT_TRUE(reader->descendRiff(riff, kWave));
+    ASSERT_TRUE(reader->findChunk(fmt, riff, kFmt));
+    EXPECT_EQ(fmt.dataOffset, 12u + 8u + 4072u + 8u);
+    uint8_t first[3];
+    ASSERT_EQ(reader->read(first, 3), 3u);
+    EXPECT_EQ(first[2], 2);
+    reader->ascend(fmt);
+    ASSERT_TRUE(reader->findChunk(chunk, riff, kData));
+    Bytes got(data.size() + 5);
+    ASSERT_EQ(reader->read(got.data(), got.size()), data.size() + 1);  // with the pad byte
+    got.resize(data.size());
+    EXPECT_EQ(got, data);
+  }
+}
+
 TEST_F(RiffReaderFile, FailsOnMissingFilesAndFolders) {
   RiffReader reader;
   EXPECT_FALSE(reader.openFile((path_ + ".missing").c_str()));
