@@ -100,8 +100,8 @@ void ComposeDeath(Synth& s) {
   s.Add(Note{0.00, 0.32, Midi(69), 0.55, timbre::kOrgan, sad, 0.0, 0.0, 4.5, 0.006});
   s.Add(Note{0.30, 0.32, Midi(65), 0.55, timbre::kOrgan, sad, 0.0, 0.0, 4.5, 0.006});
   s.Add(Note{0.60, 0.32, Midi(62), 0.55, timbre::kOrgan, sad, 0.0, 0.0, 4.5, 0.006});
-  s.Add(Note{0.90, 0.58, Midi(61), 0.55, timbre::kOrgan, {0.03, 0.3, 0.4, 0.3}, 0.0, 0.0, 4.0, 0.008});
-  s.Add(Note{0.90, 0.58, Midi(38), 0.45, timbre::kBell, {0.005, 0.3, 0.0, 0.2}});
+  s.Add(Note{0.90, 0.56, Midi(61), 0.55, timbre::kOrgan, {0.03, 0.3, 0.4, 0.3}, 0.0, 0.0, 4.0, 0.008});
+  s.Add(Note{0.90, 0.56, Midi(38), 0.45, timbre::kBell, {0.005, 0.3, 0.0, 0.2}});
 }
 
 // A boss: a heavy blow, then a growling tritone.
@@ -201,7 +201,7 @@ const std::vector<SoundRecipe>& SoundRecipes() {
       {"hp.wav", k8Stereo11, 0.50, ComposeHeal},
       {"start.wav", k16Mono22, 1.28, ComposeStart},
       {"lv.wav", k16Stereo44, 1.18, ComposeLevelUp},
-      {"die.wav", k16Mono11, 1.50, ComposeDeath},
+      {"die.wav", k16Mono11, 1.48, ComposeDeath},
       {"boss.wav", k16Mono22, 1.20, ComposeBoss},
       {"ex.wav", k16Stereo22, 0.98, ComposeExtraEnemy},
       {"vo.wav", k8Stereo22, 1.40, ComposeDreamCastle},
