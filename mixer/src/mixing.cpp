@@ -202,7 +202,9 @@ bool FillBlock(MixBlock* block, bool write) {
       runEnd = std::min<Position>(runEnd, node.endPos);
       Position offset = pos - node.startPos;
       if (node.params.loops != 0) {
-        offset %= node.length;
+        // Within the first pass no division is needed; beyond it the offset fits 32 bits.
+        if (offset >= node.length)
+          offset = static_cast<uint32_t>(offset) % static_cast<uint32_t>(node.length);
         runEnd = std::min(runEnd, pos + (node.length - offset));
       }
       sources[sourceCount++] = node.samples + offset;
