@@ -73,13 +73,16 @@ WaveResult MemoryWaveOut::write(WaveHeader& header) {
       std::any_of(queue_.begin(), queue_.end(), [&header](const Playing& p) { return p.header == &header; });
   if (queued) return WAVE_ERR_STILLPLAYING;
   const MemoryDeviceSpec* spec = backend_.find(deviceId_);
-  if (spec != nullptr && spec->writeError != WAVE_OK) return spec->writeError;
+  if (spec != nullptr && spec->writeError != WAVE_OK) {
+    ++refusedWrites_;
+    return spec->writeError;
+  }
 
   header.dwFlags &= ~WHDR_DONE;
   queue_.push_back({&header, 0});
   writes_.push_back({&header, received_.size(), header.dwBufferLength});
   received_.insert(received_.end(), header.lpData, header.lpData + header.dwBufferLength);
-  if (onWrite) onWrite(header);
+  if (backend_.onWrite) backend_.onWrite(header);
   return WAVE_OK;
 }
 
@@ -89,6 +92,7 @@ void MemoryWaveOut::finish(WaveHeader& header) {
 }
 
 WaveResult MemoryWaveOut::reset() {
+  ++resets_;
   std::deque<Playing> held;
   held.swap(queue_);
   for (Playing& playing : held) finish(*playing.header);

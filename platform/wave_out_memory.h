@@ -61,9 +61,15 @@ class MemoryWaveOut final : public WaveOut {
   std::size_t playAll();
 
   std::size_t queuedBlocks() const { return queue_.size(); }
+  // Bytes left to play of the block at the front of the queue; 0 when nothing is queued.
+  std::size_t frontBytes() const {
+    return queue_.empty() ? 0 : queue_.front().header->dwBufferLength - queue_.front().played;
+  }
   std::size_t queuedBytes() const;
   bool paused() const { return paused_; }
   int preparedHeaders() const { return prepared_; }
+  int resets() const { return resets_; }
+  int refusedWrites() const { return refusedWrites_; }
   const PcmWaveFormat& format() const { return format_; }
   int deviceId() const { return deviceId_; }
   WindowHandle callbackWindow() const { return callbackWindow_; }
@@ -75,9 +81,6 @@ class MemoryWaveOut final : public WaveOut {
   const std::vector<uint8_t>& played() const { return played_; }
   // Byte count of the position, as positionBytes reports it.
   uint32_t position() const { return position_; }
-
-  // Called after every accepted write, with the header just written.
-  std::function<void(const WaveHeader&)> onWrite;
 
  private:
   friend class MemoryWaveOutBackend;
@@ -101,6 +104,8 @@ class MemoryWaveOut final : public WaveOut {
   uint32_t position_ = 0;
   int prepared_ = 0;
   int preparations_ = 0;
+  int resets_ = 0;
+  int refusedWrites_ = 0;
   std::vector<uint8_t> received_;
   std::vector<Write> writes_;
   std::vector<uint8_t> played_;
@@ -114,6 +119,9 @@ class MemoryWaveOutBackend final : public WaveOutBackend {
   std::vector<MemoryDeviceSpec> devices;
   // What device number WAVE_MAPPER reports and how it behaves.
   MemoryDeviceSpec mapper = MemoryDeviceSpec::named("Memory Wave Mapper");
+
+  // Called after every accepted write of any device, with the header just written.
+  std::function<void(const WaveHeader&)> onWrite;
 
   // The device that is open now, or null. Only one may be open at a time.
   MemoryWaveOut* openDevice() const { return open_; }

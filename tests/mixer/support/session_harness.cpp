@@ -67,6 +67,26 @@ void SessionHarness::Unload(HMixSession session, LoadedWave* wave) {
   std::erase(waves_, wave);
 }
 
+HMixSession SessionHarness::StartActive(const char* settings) {
+  if (settings != nullptr) WriteSettings(settings);
+  HMixSession session = WaveMixInit();
+  WaveMixChannelOpen(session, 0, ocAll);
+  WaveMixActivate(session, true);
+  return session;
+}
+
+void SessionHarness::PlayWave(HMixSession session, int32_t channel, LoadedWave* wave, uint32_t flags,
+                              uint16_t loops, bool notify) {
+  PlayRequest request;
+  request.hMixSession = session;
+  request.channel = channel;
+  request.wave = wave;
+  request.notifyWnd = notify ? notifyWindow_ : 0;
+  request.flags = flags;
+  request.loops = loops;
+  WaveMixPlay(&request);
+}
+
 platform::MemoryWaveOut& SessionHarness::Device() {
   platform::MemoryWaveOut* device = backend.openDevice();
   if (device == nullptr) throw std::logic_error("no device is open");
@@ -74,7 +94,11 @@ platform::MemoryWaveOut& SessionHarness::Device() {
 }
 
 void SessionHarness::Play(std::size_t bytes) {
-  Device().advance(bytes);
+  // Block by block, so that the pump refills the device as it would while playing on.
+  while (bytes > 0 && Device().queuedBlocks() > 0 && !Device().paused()) {
+    bytes -= Device().advance(std::min(bytes, Device().frontBytes()));
+    windows.deliverAll();
+  }
   windows.deliverAll();
 }
 

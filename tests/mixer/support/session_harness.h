@@ -30,9 +30,16 @@ class SessionHarness {
   LoadedWave* NewRamp(int32_t length, uint8_t first);
   void Unload(HMixSession session, LoadedWave* wave);
 
+  // A session with every channel open and the device taken, after `settings` (none: no file).
+  HMixSession StartActive(const char* settings = nullptr);
+  // Plays `wave` on `channel`; the end-of-play message goes to notifyWindow() when `notify` is set.
+  void PlayWave(HMixSession session, int32_t channel, LoadedWave* wave, uint32_t flags = 0,
+                uint16_t loops = 0, bool notify = false);
+
   // The device the session has open; fails the test when none is open.
   platform::MemoryWaveOut& Device();
-  // Lets `bytes` of play time pass on the device, then delivers every posted message.
+  // Lets `bytes` of play time pass on the device, delivering the posted messages after every
+  // finished block; time passes without play once the device runs dry.
   void Play(std::size_t bytes);
 
   // A window that records the end-of-play messages posted to it.
