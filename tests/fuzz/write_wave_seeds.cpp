@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
   images.push_back(
       Riff("WAVE", Join({Chunk("LIST", Ramp(5)), Chunk("fmt ", format), Chunk("data", Ramp(9))})));
   images.push_back(Riff("WAVE", Join({Chunk("data", Ramp(4)), Chunk("fmt ", format)})));
-  images.push_back(Riff("WAVE", Join({Chunk("fmt ", format), ChunkClaiming("data", 0xFFFFFFF0, Ramp(8))})));
+  for (uint32_t claimed : {0xFFFFFFF0u, 0x7FFFFFF0u, 0x40000000u})
+    images.push_back(Riff("WAVE", Join({Chunk("fmt ", format), ChunkClaiming("data", claimed, Ramp(8))})));
   images.push_back(Riff("WAVE", Join({Chunk("fmt ", FormatData(2, 1, 11025, 4)), Chunk("data", Ramp(4))})));
   images.push_back(Riff("WAVE", Chunk("fmt ", Bytes(format.begin(), format.begin() + 12))));
   images.push_back(PcmWave(1, 1, 8, Ramp(4)));
