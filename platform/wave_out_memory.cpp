@@ -80,8 +80,10 @@ WaveResult MemoryWaveOut::write(WaveHeader& header) {
 
   header.dwFlags &= ~WHDR_DONE;
   queue_.push_back({&header, 0});
-  writes_.push_back({&header, received_.size(), header.dwBufferLength});
-  received_.insert(received_.end(), header.lpData, header.lpData + header.dwBufferLength);
+  if (backend_.recordBytes) {
+    writes_.push_back({&header, received_.size(), header.dwBufferLength});
+    received_.insert(received_.end(), header.lpData, header.lpData + header.dwBufferLength);
+  }
   if (backend_.onWrite) backend_.onWrite(header);
   return WAVE_OK;
 }
@@ -123,7 +125,7 @@ std::size_t MemoryWaveOut::advance(std::size_t bytes) {
     std::size_t n = std::min(left, bytes);
     if (n == 0 && left != 0) break;
     const uint8_t* from = front.header->lpData + front.played;
-    played_.insert(played_.end(), from, from + n);
+    if (backend_.recordBytes) played_.insert(played_.end(), from, from + n);
     front.played += n;
     position_ += static_cast<uint32_t>(n);
     bytes -= n;

@@ -120,6 +120,9 @@ class MemoryWaveOutBackend final : public WaveOutBackend {
   // What device number WAVE_MAPPER reports and how it behaves.
   MemoryDeviceSpec mapper = MemoryDeviceSpec::named("Memory Wave Mapper");
 
+  // Off: received() and played() stay empty and writes() is not logged (for long benchmark runs).
+  bool recordBytes = true;
+
   // Called after every accepted write of any device, with the header just written.
   std::function<void(const WaveHeader&)> onWrite;
 
