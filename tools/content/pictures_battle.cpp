@@ -304,10 +304,13 @@ void PaintDeath(PixelCanvas& canvas) {
   canvas.Rect(100, 72, 7, 3, Ink::kRed2);
   canvas.Rect(104, 75, 3, 6, Ink::kRed1);
   // crows
-  for (auto [x, y] : {std::pair{40, 20}, std::pair{52, 14}, std::pair{66, 24}}) {
-    canvas.Line(x - 4, y - 2, x, y, Ink::kBlack);
-    canvas.Line(x, y, x + 4, y - 2, Ink::kBlack);
-    canvas.Rect(x - 1, y, 2, 1, Ink::kBlack);
+  // crows circling against the red of the sky
+  for (auto [x, y] : {std::pair{36, 46}, std::pair{50, 38}, std::pair{70, 44}}) {
+    canvas.Line(x - 5, y - 3, x - 1, y, Ink::kBlack);
+    canvas.Line(x + 1, y, x + 5, y - 3, Ink::kBlack);
+    canvas.Line(x - 4, y - 3, x - 1, y - 1, Ink::kBlack);
+    canvas.Line(x + 1, y - 1, x + 4, y - 3, Ink::kBlack);
+    canvas.Rect(x - 1, y - 1, 3, 2, Ink::kBlack);
   }
 }
 
