@@ -11,6 +11,16 @@
 #include "engine.h"
 #include "platform/riff_reader.h"
 
+namespace {
+
+bool IsSoundNumber(const char* nameOrNumber) {
+  return (reinterpret_cast<uintptr_t>(nameOrNumber) >> 16) == 0;
+}
+
+uint16_t SoundNumber(const char* nameOrNumber) { return uint16_t(reinterpret_cast<uintptr_t>(nameOrNumber)); }
+
+}  // namespace
+
 void SoundModule::add(const std::string& name, std::vector<uint8_t> riffBytes) {
   byName_[name] = std::move(riffBytes);
 }
@@ -19,13 +29,16 @@ void SoundModule::add(uint16_t number, std::vector<uint8_t> riffBytes) {
   byNumber_[number] = std::move(riffBytes);
 }
 
-namespace {
-
-bool IsSoundNumber(const char* nameOrNumber) {
-  return (reinterpret_cast<uintptr_t>(nameOrNumber) >> 16) == 0;
+const std::vector<uint8_t>* SoundModule::find(const char* nameOrNumber) const {
+  if (IsSoundNumber(nameOrNumber)) {
+    auto found = byNumber_.find(SoundNumber(nameOrNumber));
+    return found != byNumber_.end() ? &found->second : nullptr;
+  }
+  auto found = byName_.find(nameOrNumber);
+  return found != byName_.end() ? &found->second : nullptr;
 }
 
-uint16_t SoundNumber(const char* nameOrNumber) { return uint16_t(reinterpret_cast<uintptr_t>(nameOrNumber)); }
+namespace {
 
 std::string SoundNameOrNumber(const char* nameOrNumber) {
   return IsSoundNumber(nameOrNumber) ? std::to_string(SoundNumber(nameOrNumber)) : std::string(nameOrNumber);
@@ -74,15 +87,6 @@ std::string OpenSource(platform::RiffReader& reader, const char* name, const Sou
 }
 
 }  // namespace
-
-const std::vector<uint8_t>* SoundModule::find(const char* nameOrNumber) const {
-  if (IsSoundNumber(nameOrNumber)) {
-    auto found = byNumber_.find(SoundNumber(nameOrNumber));
-    return found != byNumber_.end() ? &found->second : nullptr;
-  }
-  auto found = byName_.find(nameOrNumber);
-  return found != byName_.end() ? &found->second : nullptr;
-}
 
 LoadedWave* WaveMixLoadWave(HMixSession hMixSession, const char* name, const SoundModule* module,
                             uint32_t source) {
