@@ -59,7 +59,6 @@ void PaintTitle(PixelCanvas& canvas) {
 }
 
 void PaintStart(PixelCanvas& canvas) {
-  const int w = canvas.width();
   // dawn
   canvas.VerticalRamp(0, 52, {Ink::kViolet1, Ink::kViolet2, Ink::kPink1, Ink::kOrange, Ink::kGold3});
   canvas.Ellipse(92, 53, 12, 12, Ink::kGold4);
@@ -101,7 +100,6 @@ void PaintStart(PixelCanvas& canvas) {
     canvas.Pixel(bx + 1, by - 1, Ink::kOutline);
     canvas.Pixel(bx + 2, by - 1, Ink::kOutline);
   }
-  (void)w;
 }
 
 void PaintNightfall(PixelCanvas& canvas) {

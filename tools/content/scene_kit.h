@@ -14,7 +14,7 @@ void Hills(PixelCanvas& canvas, int base, double amplitude, double frequency, do
 void Mountain(PixelCanvas& canvas, int peak_x, int peak_y, int half_width, int base_y, Ink lit, Ink shade,
               Ink snow);
 void Cloud(PixelCanvas& canvas, int x, int y, int width, Ink light, Ink shade);
-// A crescent opening to the lower left; `sky` is unused pixels' ink behind it (left untouched).
+// A crescent moon lit on its right; the bitten-out part leaves the sky behind untouched.
 void CrescentMoon(PixelCanvas& canvas, int cx, int cy, int r, Ink light, Ink shade);
 void RoundTree(PixelCanvas& canvas, int x, int base_y, int height, Ink dark, Ink mid, Ink light);
 void PineTree(PixelCanvas& canvas, int x, int base_y, int height, Ink dark, Ink mid);

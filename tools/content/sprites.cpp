@@ -13,28 +13,69 @@ const SpriteLegend kHeroLegend = {
 }  // namespace
 
 void DrawHero(PixelCanvas& canvas, int x, int y) {
-  canvas.Sprite(x, y,
-                {
-                    "....OOOOO.....", "...OhHHhhO....", "..OhHHhhhhO...", ".OhhhhhhhhrO..", ".OhhhhrhhhrO..",
-                    ".OhsshhsshrO..", ".OhssssssshO..", "..OsesssesO...", "..OsesssesO...", "..OSssssSSO...",
-                    "...OOSSSOO....", "..OccccccCO...", ".OtOcCccCOtO..", "OttOttttTOTTO.", "OttOttttTOTTO.",
-                    "OssOggbbbOSSO.", ".OOOttttTOOO..", "...OttOTTO....", "...OppOppO....", "...OppOppO....",
-                    "...OBBOBBO....", "..OBBBOBBBO...", "..OOOO.OOOO...",
-                },
-                kHeroLegend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      "....OOOOO.....",
+      "...OhHHhhO....",
+      "..OhHHhhhhO...",
+      ".OhhhhhhhhrO..",
+      ".OhhhhrhhhrO..",
+      ".OhsshhsshrO..",
+      ".OhssssssshO..",
+      "..OsesssesO...",
+      "..OsesssesO...",
+      "..OSssssSSO...",
+      "...OOSSSOO....",
+      "..OccccccCO...",
+      ".OtOcCccCOtO..",
+      "OttOttttTOTTO.",
+      "OttOttttTOTTO.",
+      "OssOggbbbOSSO.",
+      ".OOOttttTOOO..",
+      "...OttOTTO....",
+      "...OppOppO....",
+      "...OppOppO....",
+      "...OBBOBBO....",
+      "..OBBBOBBBO...",
+      "..OOOO.OOOO...",
+  }, kHeroLegend);
+  // clang-format on
 }
 
 void DrawHeroSwordUp(PixelCanvas& canvas, int x, int y) {
-  canvas.Sprite(x, y,
-                {
-                    "...........O..", "..........OLO.", "..........OwO.", "..........OwO.", "..........OwO.",
-                    "........OOgOgO", "....OOOOOOOgO.", "...OhHHhhO.Os.", "..OhHHhhhhOOs.", ".OhhhhhhhhrOs.",
-                    ".OhhhhrhhhrOsO", ".OhsshhsshrOtO", ".OhssssssshOtO", "..OsesssesOtTO", "..OsesssesOtO.",
-                    "..OSssOsSSOtO.", "...OOSSSOOtO..", "..OccccccCtO..", ".OtOcCccCOTO..", "OttOttttTOO...",
-                    "OttOttttTO....", "OssOggbbbO....", ".OOOttttTO....", "...OttOTTO....", "...OppOppO....",
-                    "...OppOppO....", "...OBBOBBO....", "..OBBBOBBBO...", "..OOOO.OOOO...",
-                },
-                kHeroLegend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      "...........O..",
+      "..........OLO.",
+      "..........OwO.",
+      "..........OwO.",
+      "..........OwO.",
+      "........OOgOgO",
+      "....OOOOOOOgO.",
+      "...OhHHhhO.Os.",
+      "..OhHHhhhhOOs.",
+      ".OhhhhhhhhrOs.",
+      ".OhhhhrhhhrOsO",
+      ".OhsshhsshrOtO",
+      ".OhssssssshOtO",
+      "..OsesssesOtTO",
+      "..OsesssesOtO.",
+      "..OSssOsSSOtO.",
+      "...OOSSSOOtO..",
+      "..OccccccCtO..",
+      ".OtOcCccCOTO..",
+      "OttOttttTOO...",
+      "OttOttttTO....",
+      "OssOggbbbO....",
+      ".OOOttttTO....",
+      "...OttOTTO....",
+      "...OppOppO....",
+      "...OppOppO....",
+      "...OBBOBBO....",
+      "..OBBBOBBBO...",
+      "..OOOO.OOOO...",
+  }, kHeroLegend);
+  // clang-format on
 }
 
 void DrawMage(PixelCanvas& canvas, int x, int y, bool mirrored) {
@@ -44,124 +85,76 @@ void DrawMage(PixelCanvas& canvas, int x, int y, bool mirrored) {
       {'a', Ink::kAqua2},   {'A', Ink::kAqua1},   {'p', Ink::kPink1},   {'w', Ink::kEarth2},
       {'W', Ink::kEarth1},  {'G', Ink::kGold3},
   };
-  canvas.Sprite(x, y,
-                {
-                    "......OO......", ".....OlvO.....", ".....OvVO.....", "....OlvvVO....", "....OvvvVO....",
-                    "...OgggggggO..", ".OOOvvvvvvVOOO", "..OaAsssssAaO.", "..OaseOsesOaO.", "..OasesssesaO.",
-                    "..OaspsssspaO.", "..OaAOsssOAaO.", "..OaOlvvvVOaO.", ".OOlOvvGvvVOOw", ".OslvvvGvvvVOw",
-                    ".OSOlvvGvvvVOw", "..OlvvvGvvvVsO", "..OlvvvvvvvVOw", "..OlvvvvvvvVOw", ".OlvvvvvvvvvVW",
-                    ".OlvvvvvvvvvVW", ".OOOOOOOOOOOOW", "....OWO.OWO..W", "...OOOO.OOOO.W",
-                },
-                legend, mirrored);
-}
-
-void DrawChestClosed(PixelCanvas& canvas, int x, int y) {
-  const SpriteLegend legend = {{'O', Ink::kOutline}, {'w', Ink::kEarth3}, {'W', Ink::kEarth2},
-                               {'d', Ink::kEarth1},  {'g', Ink::kGold2},  {'G', Ink::kGold3},
-                               {'k', Ink::kGold0}};
-  canvas.Sprite(x, y,
-                {
-                    "...OOOOOOOOOOOOOOOOOOOOOOOO...",
-                    "..OwwwwwGwwwwwwwwwwwwGwwwwwO..",
-                    ".OwwwwwwGwwwwwwwwwwwwGwwwwwwO.",
-                    ".OWWWWWWgWWWWWWWWWWWWgWWWWWWO.",
-                    "OWWWWWWWgWWWWWWWWWWWWgWWWWWWWO",
-                    "OdddddddgddddddddddddgdddddddO",
-                    "OOOOOOOOOOOOOOGGOOOOOOOOOOOOOO",
-                    "OgGgggggggggOGGGGOgggggggggggO",
-                    "OwwwwwwwGwwwOgkkgOwwwwGwwwwwWO",
-                    "OwwwwwwwGwwwOgkkgOwwwwGwwwwwWO",
-                    "OWWWWWWWgWWWWOggOWWWWWgWWWWWdO",
-                    "OWWWWWWWgWWWWWWWWWWWWWgWWWWWdO",
-                    "OWWWWWWWgWWWWWWWWWWWWWgWWWWWdO",
-                    "OddddddddddddddddddddddddddddO",
-                    "OgGggggggggggggggggggggggggggO",
-                    "OOOOOOOOOOOOOOOOOOOOOOOOOOOOOO",
-                },
-                legend);
-}
-
-void DrawChestOpen(PixelCanvas& canvas, int x, int y) {
-  const SpriteLegend legend = {{'O', Ink::kOutline}, {'w', Ink::kEarth3}, {'W', Ink::kEarth2},
-                               {'d', Ink::kEarth1},  {'i', Ink::kEarth0}, {'g', Ink::kGold2},
-                               {'G', Ink::kGold3},   {'k', Ink::kGold0}};
-  canvas.Sprite(x, y,
-                {
-                    "...OOOOOOOOOOOOOOOOOOOOOOOO...", "..OdddddgddddddddddddgddddddO.",
-                    ".OWWWWWWgWWWWWWWWWWWWgWWWWWWO.", ".OwwwwwwGwwwwwwwwwwwwGwwwwwwO.",
-                    "OwwwwwwwGwwwwwwwwwwwwGwwwwwwwO", "OgGgggggggggggOGGOgggggggggggO",
-                    "OOOOOOOOOOOOOOOOOOOOOOOOOOOOOO", "OiiiiiiiiiiiiiiiiiiiiiiiiiiiiO",
-                    "OiiiiiiiiiiiiiiiiiiiiiiiiiiiiO", "OOOOOOOOOOOOOOOOOOOOOOOOOOOOOO",
-                    "OgGggggggggggggggggggggggggggO", "OwwwwwwwGwwwwwwwwwwwwwGwwwwwWO",
-                    "OwwwwwwwGwwwwwwwwwwwwwGwwwwwWO", "OWWWWWWWgWWWWWWWWWWWWWgWWWWWdO",
-                    "OWWWWWWWgWWWWWWWWWWWWWgWWWWWdO", "OWWWWWWWgWWWWWWWWWWWWWgWWWWWdO",
-                    "OddddddddddddddddddddddddddddO", "OgGggggggggggggggggggggggggggO",
-                    "OOOOOOOOOOOOOOOOOOOOOOOOOOOOOO",
-                },
-                legend);
-}
-
-void DrawGoblin(PixelCanvas& canvas, int x, int y) {
-  const SpriteLegend legend = {
-      {'O', Ink::kOutline}, {'g', Ink::kLeaf3},  {'G', Ink::kLeaf2},  {'d', Ink::kLeaf1},
-      {'y', Ink::kGold3},   {'r', Ink::kRed3},   {'w', Ink::kWhite},  {'h', Ink::kStone5},
-      {'H', Ink::kStone3},  {'c', Ink::kEarth3}, {'C', Ink::kEarth2}, {'k', Ink::kEarth1},
-      {'m', Ink::kRed1},    {'b', Ink::kEarth0},
-  };
-  canvas.Sprite(x, y,
-                {
-                    "..................OOO...", ".....O.....O.....OcccO..", "....OhO...OhO...OcccCO..",
-                    "....OhHO.OHhO...OccCCO..", "...OOgHOOOHgOO..OcCCCO..", "..OggggggggGGGO.OcCCkO..",
-                    ".OggOOgggggOOGdO.OCCkO..", "OggOyrOgggOryOGdOOCkO...", "OgggOOgggggOOgGdO.OkO...",
-                    ".OggggggOgggggGdO.OkO...", "..OgOwOwOwOwOGdO..OkO...", "..OgOmmmmmmmOGdO.OgkO...",
-                    "...OgOwOwOwOGdO.OggO....", "....OOOOOOOOOO.OgGO.....", "...OkkkbkkkkbkOgGO......",
-                    "..OgOkkbkkkkbkGdO.......", ".OggOkkbkkkkbOdO........", ".OgGOkkbbbbbbO..........",
-                    "..OOOkkkkkkkkO..........", "....OkkOOOkkkO..........", "....OgGO.OgGO...........",
-                    "....OgGO.OgGO...........", "...OggGO.OggGO..........", "...OOOOO.OOOOO..........",
-                },
-                legend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      "......OO......",
+      ".....OlvO.....",
+      ".....OvVO.....",
+      "....OlvvVO....",
+      "....OvvvVO....",
+      "...OgggggggO..",
+      ".OOOvvvvvvVOOO",
+      "..OaAsssssAaO.",
+      "..OaseOsesOaO.",
+      "..OasesssesaO.",
+      "..OaspsssspaO.",
+      "..OaAOsssOAaO.",
+      "..OaOlvvvVOaO.",
+      ".OOlOvvGvvVOOw",
+      ".OslvvvGvvvVOw",
+      ".OSOlvvGvvvVOw",
+      "..OlvvvGvvvVsO",
+      "..OlvvvvvvvVOw",
+      "..OlvvvvvvvVOw",
+      ".OlvvvvvvvvvVW",
+      ".OlvvvvvvvvvVW",
+      ".OOOOOOOOOOOOW",
+      "....OWO.OWO..W",
+      "...OOOO.OOOO.W",
+  }, legend, mirrored);
+  // clang-format on
 }
 
 void DrawSkull(PixelCanvas& canvas, int x, int y) {
   const SpriteLegend legend = {{'O', Ink::kOutline}, {'w', Ink::kStone5}, {'W', Ink::kStone3}};
-  canvas.Sprite(x, y,
-                {
-                    ".OOOOO.",
-                    "OwwwwwO",
-                    "OwOwOWO",
-                    "OwwOwWO",
-                    ".OwWwO.",
-                    "..OOO..",
-                },
-                legend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      ".OOOOO.",
+      "OwwwwwO",
+      "OwOwOWO",
+      "OwwOwWO",
+      ".OwWwO.",
+      "..OOO..",
+  }, legend);
+  // clang-format on
 }
 
 void DrawCoin(PixelCanvas& canvas, int x, int y) {
   const SpriteLegend legend = {
       {'O', Ink::kGold0}, {'g', Ink::kGold2}, {'G', Ink::kGold4}, {'k', Ink::kGold1}};
-  canvas.Sprite(x, y,
-                {
-                    ".OOO.",
-                    "OGgkO",
-                    "OgGkO",
-                    "OgkkO",
-                    ".OOO.",
-                },
-                legend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      ".OOO.",
+      "OGgkO",
+      "OgGkO",
+      "OgkkO",
+      ".OOO.",
+  }, legend);
+  // clang-format on
 }
 
 void DrawGem(PixelCanvas& canvas, int x, int y, Ink light, Ink mid, Ink dark) {
   const SpriteLegend legend = {
       {'O', Ink::kOutline}, {'l', light}, {'m', mid}, {'d', dark}, {'w', Ink::kWhite}};
-  canvas.Sprite(x, y,
-                {
-                    ".OOO.",
-                    "OwlmO",
-                    "OlmdO",
-                    ".OdO.",
-                    "..O..",
-                },
-                legend);
+  // clang-format off
+  canvas.Sprite(x, y, {
+      ".OOO.",
+      "OwlmO",
+      "OlmdO",
+      ".OdO.",
+      "..O..",
+  }, legend);
+  // clang-format on
 }
 
 }  // namespace zeru::content

@@ -13,11 +13,6 @@ void DrawHero(PixelCanvas& canvas, int x, int y);
 void DrawHeroSwordUp(PixelCanvas& canvas, int x, int y);
 // A young mage in a pointed hat, facing the viewer: 14 x 26.
 void DrawMage(PixelCanvas& canvas, int x, int y, bool mirrored = false);
-// A wooden treasure chest, 30 x 22 closed; open adds the lid above (30 x 32).
-void DrawChestClosed(PixelCanvas& canvas, int x, int y);
-void DrawChestOpen(PixelCanvas& canvas, int x, int y);
-// A horned goblin with a club: 24 x 28.
-void DrawGoblin(PixelCanvas& canvas, int x, int y);
 // A small skull: 7 x 6.
 void DrawSkull(PixelCanvas& canvas, int x, int y);
 // A gold coin seen face on: 5 x 5.
