@@ -7,6 +7,8 @@
 // A horizontal bar gauge with no text and no border. A progress below the minimum shows an
 // empty bar, one above the maximum a full bar.
 class BarGauge : public QWidget {
+  Q_OBJECT
+
  public:
   struct Colors {
     QColor bar;

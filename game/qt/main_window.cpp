@@ -145,7 +145,7 @@ PictureBox* TForm1::picture(Control target) const {
 }
 
 BarGauge* TForm1::gauge(Control control) const {
-  if (auto* bar = dynamic_cast<BarGauge*>(this->control(control))) return bar;
+  if (auto* bar = qobject_cast<BarGauge*>(this->control(control))) return bar;
   throw std::logic_error("not a gauge");
 }
 
@@ -157,7 +157,7 @@ void TForm1::setText(Control control, const std::string& text) {
     return;
   }
   texts_[control] = text;
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
+  if (auto* label = qobject_cast<LayoutLabel*>(widget)) {
     label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(shown);
@@ -172,7 +172,7 @@ std::string TForm1::text(Control control) const {
   if (auto it = texts_.find(control); it != texts_.end()) return it->second;
   QWidget* widget = this->control(control);
   QString shown;
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
+  if (auto* label = qobject_cast<LayoutLabel*>(widget)) {
     shown = label->text();
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     shown = button->text();
@@ -184,8 +184,8 @@ std::string TForm1::text(Control control) const {
 
 void TForm1::setFontColor(Control control, Rgb color) {
   QWidget* widget = this->control(control);
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
-    SetLabelTextColor(label, ToQColor(color));
+  if (auto* label = qobject_cast<LayoutLabel*>(widget)) {
+    label->setTextColor(ToQColor(color));
     return;
   }
   QPalette palette = widget->palette();

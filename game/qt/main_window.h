@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "game/game_view.h"
 #include "game/qt/bar_gauge.h"
 #include "game/qt/clock_seeded_random.h"
+#include "game/qt/layout_label.h"
 #include "game/qt/picture_box.h"
 #include "game/qt/sleeping_waiter.h"
 
@@ -81,14 +81,14 @@ class TForm1 : public QWidget, public GameView {
   // Game text as last set, in code page 932, for the controls whose text the rules write.
   std::map<Control, std::string> texts_;
 
-  QLabel* moji_l = nullptr;
-  QLabel* state_l = nullptr;
+  LayoutLabel* moji_l = nullptr;
+  LayoutLabel* state_l = nullptr;
   PictureBox* cg = nullptr;
-  QLabel* stage_l = nullptr;
-  QLabel* score_l = nullptr;
-  QLabel* hi_l = nullptr;
+  LayoutLabel* stage_l = nullptr;
+  LayoutLabel* score_l = nullptr;
+  LayoutLabel* hi_l = nullptr;
   BarGauge* score_ll = nullptr;
-  QLabel* time_l = nullptr;
+  LayoutLabel* time_l = nullptr;
   BarGauge* hp_l = nullptr;
   BarGauge* mp_l = nullptr;
   PictureBox* bak = nullptr;
@@ -100,10 +100,10 @@ class TForm1 : public QWidget, public GameView {
   QPushButton* tokkun_b = nullptr;
   QPushButton* BitBtn1 = nullptr;
 
-  QLabel* Label10 = nullptr;
-  QLabel* Label12 = nullptr;
-  QLabel* Label13 = nullptr;
-  QLabel* Label1 = nullptr;
+  LayoutLabel* Label10 = nullptr;
+  LayoutLabel* Label12 = nullptr;
+  LayoutLabel* Label13 = nullptr;
+  LayoutLabel* Label1 = nullptr;
   QLineEdit* entry_l = nullptr;
   QPushButton* Button2 = nullptr;
   QPushButton* Button3 = nullptr;

@@ -23,30 +23,30 @@ constexpr int kNameBytes = 10;  // 5 full-width characters
 }  // namespace
 
 void TForm1::createControls(const std::filesystem::path& exeDir) {
-  moji_l = CreateLabel(this, "moji_l", {0, 204, 273, 101},
-                       {LayoutFont(kPMincho, 16), kWhite, kBlack, true, Qt::AlignLeft}, MojiTitleText());
-  state_l =
-      CreateLabel(this, "state_l", {276, 0, 177, 201},
-                  {LayoutFont(kGothic, 16, FontStyle::bold), kLime, QColor(0, 0, 160), true, Qt::AlignLeft},
-                  StateTitleText());
+  moji_l = new LayoutLabel(this, "moji_l", {0, 204, 273, 101},
+                           {LayoutFont(kPMincho, 16), kWhite, kBlack, true, Qt::AlignLeft}, MojiTitleText());
+  state_l = new LayoutLabel(
+      this, "state_l", {276, 0, 177, 201},
+      {LayoutFont(kGothic, 16, FontStyle::bold), kLime, QColor(0, 0, 160), true, Qt::AlignLeft},
+      StateTitleText());
   cg = new PictureBox(this);
   cg->setObjectName("cg");
   cg->setGeometry(0, 0, 273, 200);
-  stage_l = CreateLabel(
+  stage_l = new LayoutLabel(
       this, "stage_l", {0, 184, 273, 17},
       {LayoutFont(kPGothic, 13, FontStyle::bold), kFuchsia, std::nullopt, false, Qt::AlignRight}, QString());
-  score_l = CreateLabel(
+  score_l = new LayoutLabel(
       this, "score_l", {0, 308, 273, 16},
       {LayoutFont(kPGothic, 16, FontStyle::bold), kBlue, QColor(180, 180, 218), false, Qt::AlignLeft},
       QStringLiteral("It's too Far,Don't remenber yours...."));
-  hi_l = CreateLabel(
+  hi_l = new LayoutLabel(
       this, "hi_l", {0, 336, 453, 12},
       {LayoutFont(kPGothic, 12, FontStyle::bold), kNavy, QColor(128, 128, 192), false, Qt::AlignLeft},
       QStringLiteral("whrer is here ? Why am I here ? GO! GO! still destroy my body !!!!!!!!!!!!!!!"));
   score_ll = new BarGauge(this, {kBlue, QColor(0, 164, 242), QColor()}, 18000, 30);
   score_ll->setObjectName("score_ll");
   score_ll->setGeometry(0, 324, 273, 9);
-  time_l = CreateLabel(
+  time_l = new LayoutLabel(
       this, "time_l", {0, 172, 273, 17},
       {LayoutFont(kPGothic, 13, FontStyle::bold), kFuchsia, std::nullopt, false, Qt::AlignRight}, QString());
   hp_l = new BarGauge(this, {QColor(255, 0, 128), QColor(128, 128, 255), QColor(255, 128, 192)}, 100, 30);
@@ -109,16 +109,16 @@ void TForm1::createEntryBoxContents() {
   const QFont bigFont = LayoutFont(kPGothic, 19, FontStyle::boldItalic);
   const QFont smallFont = LayoutFont(kPGothic, 11, FontStyle::boldItalic);
   Label10 =
-      CreateLabel(entry_box, "Label10", {20, 32, 161, 19}, {bigFont, kFuchsia, kBlack, false, Qt::AlignLeft},
-                  QStringLiteral("新記録達成！！！"));
-  Label12 =
-      CreateLabel(entry_box, "Label12", {20, 52, 222, 19}, {bigFont, kFuchsia, kBlack, false, Qt::AlignLeft},
-                  QStringLiteral("ENTRY YOUR NAME！！"));
-  Label13 = CreateLabel(entry_box, "Label13", {4, 176, 129, 29},
-                        {smallFont, kFuchsia, std::nullopt, true, Qt::AlignLeft},
-                        QStringLiteral("インターネットランキングにチャレンジしよう!!"));
-  Label1 = CreateLabel(entry_box, "Label1", {4, 128, 265, 29},
-                       {smallFont, kFuchsia, std::nullopt, true, Qt::AlignLeft}, CreditsLineText());
+      new LayoutLabel(entry_box, "Label10", {20, 32, 161, 19},
+                      {bigFont, kFuchsia, kBlack, false, Qt::AlignLeft}, QStringLiteral("新記録達成！！！"));
+  Label12 = new LayoutLabel(entry_box, "Label12", {20, 52, 222, 19},
+                            {bigFont, kFuchsia, kBlack, false, Qt::AlignLeft},
+                            QStringLiteral("ENTRY YOUR NAME！！"));
+  Label13 = new LayoutLabel(entry_box, "Label13", {4, 176, 129, 29},
+                            {smallFont, kFuchsia, std::nullopt, true, Qt::AlignLeft},
+                            QStringLiteral("インターネットランキングにチャレンジしよう!!"));
+  Label1 = new LayoutLabel(entry_box, "Label1", {4, 128, 265, 29},
+                           {smallFont, kFuchsia, std::nullopt, true, Qt::AlignLeft}, CreditsLineText());
 
   entry_l = new QLineEdit(QStringLiteral("？？？？"), entry_box);
   entry_l->setObjectName("entry_l");

@@ -10,6 +10,8 @@
 // loaded picture is itself the drawing surface; drawing before any picture has been loaded
 // first gives the control an empty surface of its own size.
 class PictureBox : public QWidget {
+  Q_OBJECT
+
  public:
   explicit PictureBox(QWidget* parent);
 

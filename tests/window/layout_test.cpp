@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "game/qt/bar_gauge.h"
+#include "game/qt/layout_label.h"
 #include "game/qt/main_window.h"
 #include "game/qt/title_texts.h"
 #include "support/qt_printers.h"
@@ -160,7 +160,7 @@ TEST_F(LayoutTest, EveryControlHasItsPlaceFontTextAndState) {
     EXPECT_EQ(font.bold(), row.bold);
     EXPECT_EQ(font.italic(), row.italic);
     QString text;
-    if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+    if (auto* label = dynamic_cast<LayoutLabel*>(widget)) text = label->text();
     if (auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
     if (auto* box = qobject_cast<QGroupBox*>(widget)) text = box->title();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) text = edit->text();
@@ -190,36 +190,35 @@ struct LabelLookRow {
   const char* name;
   QColor text;
   QColor fill;  // invalid: transparent
-  Qt::Alignment alignment;
+  Qt::AlignmentFlag alignment;
   bool wordWrap;
 };
 
 TEST_F(LayoutTest, LabelsHaveTheirColoursAlignmentAndWrapping) {
   const QColor none;
   const LabelLookRow rows[] = {
-      {"moji_l", QColor(255, 255, 255), QColor(0, 0, 0), Qt::AlignLeft | Qt::AlignTop, true},
-      {"state_l", QColor(0, 255, 0), QColor(0, 0, 160), Qt::AlignLeft | Qt::AlignTop, true},
-      {"stage_l", QColor(255, 0, 255), none, Qt::AlignRight | Qt::AlignTop, false},
-      {"score_l", QColor(0, 0, 255), QColor(180, 180, 218), Qt::AlignLeft | Qt::AlignTop, false},
-      {"hi_l", QColor(0, 0, 128), QColor(128, 128, 192), Qt::AlignLeft | Qt::AlignTop, false},
-      {"time_l", QColor(255, 0, 255), none, Qt::AlignRight | Qt::AlignTop, false},
-      {"Label10", QColor(255, 0, 255), QColor(0, 0, 0), Qt::AlignLeft | Qt::AlignTop, false},
-      {"Label12", QColor(255, 0, 255), QColor(0, 0, 0), Qt::AlignLeft | Qt::AlignTop, false},
-      {"Label13", QColor(255, 0, 255), none, Qt::AlignLeft | Qt::AlignTop, true},
-      {"Label1", QColor(255, 0, 255), none, Qt::AlignLeft | Qt::AlignTop, true},
+      {"moji_l", QColor(255, 255, 255), QColor(0, 0, 0), Qt::AlignLeft, true},
+      {"state_l", QColor(0, 255, 0), QColor(0, 0, 160), Qt::AlignLeft, true},
+      {"stage_l", QColor(255, 0, 255), none, Qt::AlignRight, false},
+      {"score_l", QColor(0, 0, 255), QColor(180, 180, 218), Qt::AlignLeft, false},
+      {"hi_l", QColor(0, 0, 128), QColor(128, 128, 192), Qt::AlignLeft, false},
+      {"time_l", QColor(255, 0, 255), none, Qt::AlignRight, false},
+      {"Label10", QColor(255, 0, 255), QColor(0, 0, 0), Qt::AlignLeft, false},
+      {"Label12", QColor(255, 0, 255), QColor(0, 0, 0), Qt::AlignLeft, false},
+      {"Label13", QColor(255, 0, 255), none, Qt::AlignLeft, true},
+      {"Label1", QColor(255, 0, 255), none, Qt::AlignLeft, true},
   };
   for (const LabelLookRow& row : rows) {
     SCOPED_TRACE(row.name);
-    auto* label = find<QLabel>(row.name);
+    auto* label = dynamic_cast<LayoutLabel*>(find(row.name));
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), row.text);
-    EXPECT_EQ(label->autoFillBackground(), row.fill.isValid());
+    EXPECT_EQ(label->textColor(), row.text);
+    EXPECT_EQ(label->isTransparent(), !row.fill.isValid());
     if (row.fill.isValid()) {
       EXPECT_EQ(label->palette().color(QPalette::Window), row.fill);
     }
-    EXPECT_EQ(label->alignment(), row.alignment);
+    EXPECT_EQ(label->horizontalAlignment(), row.alignment);
     EXPECT_EQ(label->wordWrap(), row.wordWrap);
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
   }
 }
 

@@ -5,13 +5,13 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "game/cp932.h"
+#include "game/qt/layout_label.h"
 #include "support/modal_boxes.h"
 #include "support/qt_printers.h"
 #include "support/runtime_folder.h"
@@ -57,16 +57,16 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, LabelsShowGameTextAndGiveItBackByteForByte) {
   const std::string frame = Sjis("HP") + "\x82";  // a typing frame that ends inside が
   form.setText(Control::moji_l, frame);
-  EXPECT_EQ(Find<QLabel>(form, "moji_l")->text(), QStringLiteral("HP"));
+  EXPECT_EQ(Find<LayoutLabel>(form, "moji_l")->text(), QStringLiteral("HP"));
   EXPECT_EQ(form.text(Control::moji_l), frame);
   form.setText(Control::moji_l, Sjis("あなたは死んだ!!\rGAMEOVER"));
-  EXPECT_EQ(Find<QLabel>(form, "moji_l")->text(), QStringLiteral("あなたは死んだ!!\nGAMEOVER"));
+  EXPECT_EQ(Find<LayoutLabel>(form, "moji_l")->text(), QStringLiteral("あなたは死んだ!!\nGAMEOVER"));
   EXPECT_EQ(form.text(Control::score_l), "It's too Far,Don't remenber yours....");
 }
 
 TEST_F(MainWindowTest, FontColourGaugesAndStatesReachTheControls) {
   form.setFontColor(Control::moji_l, colors::red);
-  EXPECT_EQ(Find(form, "moji_l")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(Find<LayoutLabel>(form, "moji_l")->textColor(), QColor(255, 0, 0));
   form.setGaugeMax(Control::hp_l, 10);
   form.setGaugeProgress(Control::hp_l, -3);
   auto* hp = Find<BarGauge>(form, "hp_l");
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, RestartStartsAHeroWithTheStartPicture) {
   auto* cg = Find<PictureBox>(form, "cg");
   EXPECT_TRUE(cg->stretch());
   EXPECT_EQ(cg->picture(), RuntimeFolder::StartPicture());
-  EXPECT_EQ(Find<QLabel>(form, "moji_l")->text(), QStringLiteral("どうしますか？"));
+  EXPECT_EQ(Find<LayoutLabel>(form, "moji_l")->text(), QStringLiteral("どうしますか？"));
   EXPECT_EQ(form.state().my.days_left, 365);
 }
 

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Runs the built game in a real X window on a private Xvfb and drives it with xdotool:
+# the window's size and title, the running title animation, and a restart that shows the start
+# picture and enables the game buttons. Screenshots are kept in the artifact folder.
+# Usage: real_window_test.sh <runtime folder with zeru, dat/ and cg/> <artifact folder>
+set -euo pipefail
+
+runtime="$1"
+artifacts="$2"
+mkdir -p "$artifacts"
+work="$(mktemp -d /tmp/zeru-real-window.XXXXXX)"
+xvfb_pid=""
+zeru_pid=""
+
+cleanup() {
+  local status=$?
+  for pid in $zeru_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+  exit "$status"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A private display: Xvfb picks a free number and writes it to the descriptor it is given.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_RUNTIME_DIR="$work/xdg"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+# The game is killed at the end, so a leak report could only be noise.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# The game writes beside itself; run a copy.
+mkdir "$work/game"
+cp -r "$runtime/zeru" "$runtime/dat" "$runtime/cg" "$work/game/"
+"$work/game/zeru" >"$artifacts/zeru.log" 2>&1 &
+zeru_pid=$!
+
+window=""
+for _ in $(seq 200); do
+  window="$(xdotool search --onlyvisible --class zeru 2>/dev/null | head -n1 || true)"
+  [ -n "$window" ] && break
+  kill -0 "$zeru_pid" 2>/dev/null || fail "zeru ended early: $(cat "$artifacts/zeru.log")"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no zeru window appeared"
+sleep 1
+
+info="$(xwininfo -id "$window")"
+width="$(sed -n 's/^ *Width: //p' <<<"$info")"
+height="$(sed -n 's/^ *Height: //p' <<<"$info")"
+[ "$width" = 455 ] && [ "$height" = 351 ] || fail "window is ${width}x${height}, not 455x351"
+title="$(xdotool getwindowname "$window")"
+[ "$title" = "ザムリザムリヨルネピア　ver1.0 Zeru Works" ] || fail "window title is '$title'"
+
+# The picture area (273 x 200 at the top left) of a screenshot of the window.
+shot() { import -window "$window" "$1"; }
+picture_area() { convert "$1" -crop 273x200+0+0 +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
+
+shot "$artifacts/title.png"
+first="$(picture_area "$artifacts/title.png")"
+animated=no
+for i in $(seq 20); do
+  sleep 0.05
+  shot "$work/title-$i.png"
+  if [ "$(picture_area "$work/title-$i.png")" != "$first" ]; then
+    animated=yes
+    cp "$work/title-$i.png" "$artifacts/title-later.png"
+    break
+  fi
+done
+[ "$animated" = yes ] || fail "the title animation does not run (the picture area never changed)"
+
+# Restart: Button1 lies at (276, 308), 177 x 25.
+xdotool mousemove --window "$window" 364 320 click 1
+sleep 1.5
+shot "$artifacts/started.png"
+
+# The start picture fills the picture area, stretched; compare above the map and days lines.
+convert "$work/game/cg/start.bmp" -sample '273x200!' -crop 273x168+0+0 +repage "$work/expected.png"
+convert "$artifacts/started.png" -crop 273x168+0+0 +repage "$work/shown.png"
+difference="$(compare -metric RMSE "$work/expected.png" "$work/shown.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)"
+awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }' ||
+  fail "the picture area does not show the start picture (normalised RMSE $difference)"
+
+# Game buttons: enabled caption text is dark, disabled text is grey. Count dark pixels in the
+# caption part of each button, right of its glyph, before and after the restart.
+dark_pixels() {  # file x y width height
+  convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 25% -negate -format '%[fx:round(mean*w*h)]' info:
+}
+for button in "bouken_b 306 208 140 25" "magic_b 306 244 140 25" "shop_b 306 279 140 23"; do
+  set -- $button
+  before="$(dark_pixels "$artifacts/title.png" "$2" "$3" "$4" "$5")"
+  after="$(dark_pixels "$artifacts/started.png" "$2" "$3" "$4" "$5")"
+  [ "$before" -eq 0 ] || fail "$1 shows dark caption pixels before the restart ($before)"
+  [ "$after" -gt 20 ] || fail "$1 does not look enabled after the restart ($after dark pixels)"
+done
+
+kill -0 "$zeru_pid" 2>/dev/null || fail "zeru ended during the test"
+echo "real window test passed; screenshots in $artifacts"
