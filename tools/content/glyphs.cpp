@@ -41,32 +41,34 @@ const std::vector<GlyphRecipe>& GlyphRecipes() {
 }
 
 QImage RenderSwordGlyph() {
+  // clang-format off
   static constexpr GlyphRows kRows = {
-      "....................OO..",  //
-      "...................OwWO.",  //
-      "..................OwWSO.",  //
-      ".................OwWSO..",  //
-      "................OwWSO...",  //
-      "...............OwWSO....",  //
-      "..............OwWSO.....",  //
-      ".............OwWSO......",  //
-      "............OwWSO.......",  //
-      "...........OwWSO........",  //
-      "....O.....OwWSO.........",  //
-      "...OgO...OwWSO..........",  //
-      "...OGgO.OwWSO...........",  //
-      "....OGgOwWSO............",  //
-      ".....OGgWSO.............",  //
-      "......OGgO..............",  //
-      "......ObBgO.............",  //
-      ".....ObBOGgO............",  //
-      "....ObBO.OGgO...........",  //
-      "..OOObBO..OGO...........",  //
-      ".OrRbBO....O............",  //
-      ".OrRRO..................",  //
-      "..OOO...................",  //
+      "....................OO..",
+      "...................OwWO.",
+      "..................OwWSO.",
+      ".................OwWSO..",
+      "................OwWSO...",
+      "...............OwWSO....",
+      "..............OwWSO.....",
+      ".............OwWSO......",
+      "............OwWSO.......",
+      "...........OwWSO........",
+      "....O.....OwWSO.........",
+      "...OgO...OwWSO..........",
+      "...OGgO.OwWSO...........",
+      "....OGgOwWSO............",
+      ".....OGgWSO.............",
+      "......OGgO..............",
+      "......ObBgO.............",
+      ".....ObBOGgO............",
+      "....ObBO.OGgO...........",
+      "..OOObBO..OGO...........",
+      ".OrRbBO....O............",
+      ".OrRRO..................",
+      "..OOO...................",
       "........................",
   };
+  // clang-format on
   return RenderRows(kRows, {{'O', kOutline},
                             {'w', 0xfff4f4fa},
                             {'W', 0xffb8b8c6},
@@ -80,32 +82,34 @@ QImage RenderSwordGlyph() {
 }
 
 QImage RenderMoonGlyph() {
+  // clang-format off
   static constexpr GlyphRows kRows = {
-      "...............O........",  //
-      "...........OO.OsO.......",  //
-      ".........OOhhO.O....O...",  //
-      ".......OOhhhO......OsO..",  //
-      "......OhhhYYO.....OswsO.",  //
-      ".....OhhyYYO.......OsO..",  //
-      "....OhhyyYYO........O...",  //
-      "....OhyyyYYO............",  //
-      "...OhhyyyYO.............",  //
-      "...OhyyyyYO.............",  //
-      "..OhhyyyyYYO............",  //
-      "..OhhyyyyYYO............",  //
-      "..OhhyyyyYYO............",  //
-      "..OhhyyyyyYYO...........",  //
-      "..OhhyyyyyYYO...........",  //
-      "...OhyyyyyyYYOO.........",  //
-      "...OhhyyyyyyYYYOOO......",  //
-      "....OhyyyyyyyYYYYYOO....",  //
-      "....OhhyyyyyyyyYYYYYO...",  //
-      ".....OhhyyyyyyyyyyyyO...",  //
-      "......OhhhyyyyyyyyyO....",  //
-      ".......OOhhhhhyyyyOO....",  //
-      ".........OOhhhyyOO......",  //
+      "...............O........",
+      "...........OO.OsO.......",
+      ".........OOhhO.O....O...",
+      ".......OOhhhO......OsO..",
+      "......OhhhYYO.....OswsO.",
+      ".....OhhyYYO.......OsO..",
+      "....OhhyyYYO........O...",
+      "....OhyyyYYO............",
+      "...OhhyyyYO.............",
+      "...OhyyyyYO.............",
+      "..OhhyyyyYYO............",
+      "..OhhyyyyYYO............",
+      "..OhhyyyyYYO............",
+      "..OhhyyyyyYYO...........",
+      "..OhhyyyyyYYO...........",
+      "...OhyyyyyyYYOO.........",
+      "...OhhyyyyyyYYYOOO......",
+      "....OhyyyyyyyYYYYYOO....",
+      "....OhhyyyyyyyyYYYYYO...",
+      ".....OhhyyyyyyyyyyyyO...",
+      "......OhhhyyyyyyyyyO....",
+      ".......OOhhhhhyyyyOO....",
+      ".........OOhhhyyOO......",
       "...........OOOOO........",
   };
+  // clang-format on
   return RenderRows(kRows, {{'O', kOutline},
                             {'h', 0xfffff6bc},
                             {'y', 0xfff8d848},
@@ -115,32 +119,34 @@ QImage RenderMoonGlyph() {
 }
 
 QImage RenderBookGlyph() {
+  // clang-format off
   static constexpr GlyphRows kRows = {
-      "........................",  //
-      "........................",  //
-      "........................",  //
-      "..OO................OO..",  //
-      ".OppOOOOO......OOOOOPPO.",  //
-      "OppppppppOOOOOOPPPPPPPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OpplllllllpkkPlllllllPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OpplllllllpkkPlllllllPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OpplllllllpkkPlllllllPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OpplllllllpkkPlllllllPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OppllllppppkkPllllPPPPPO",  //
-      "OppppppppppkkPPPPPPPPPPO",  //
-      "OcccccccccpkkPcccccccccO",  //
-      ".OCCCCCCCCccrcCCCCCCCCO.",  //
-      "..OOOOOOOOCCrCOOOOOOOO..",  //
-      "..........OOrrO.........",  //
-      "............OrO.........",  //
+      "........................",
+      "........................",
+      "........................",
+      "..OO................OO..",
+      ".OppOOOOO......OOOOOPPO.",
+      "OppppppppOOOOOOPPPPPPPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OpplllllllpkkPlllllllPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OpplllllllpkkPlllllllPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OpplllllllpkkPlllllllPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OpplllllllpkkPlllllllPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OppllllppppkkPllllPPPPPO",
+      "OppppppppppkkPPPPPPPPPPO",
+      "OcccccccccpkkPcccccccccO",
+      ".OCCCCCCCCccrcCCCCCCCCO.",
+      "..OOOOOOOOCCrCOOOOOOOO..",
+      "..........OOrrO.........",
+      "............OrO.........",
       ".............O..........",
   };
+  // clang-format on
   return RenderRows(kRows, {{'O', kOutline},
                             {'p', 0xfffaf6e8},
                             {'P', 0xffe2dac4},
