@@ -11,7 +11,8 @@ namespace {
 
 constexpr uint8_t kSilence = 128;
 
-// A stream position one past the last, for run ends; positions themselves stay within 32 bits.
+// Stream positions widened for the arithmetic of a fill, whose run ends may pass 0x7FFFFFFF; the
+// positions kept in records stay 32 bits.
 using Position = int64_t;
 
 void SoundAlarm() {
@@ -28,11 +29,6 @@ bool StandsInPlayingQueue(const MixBlock* block) {
   }
   return false;
 }
-
-// One channel's current node during a fill.
-struct ActiveEntry {
-  const PlayNode* node;
-};
 
 // The first node at or after `node` whose end lies above `position`, or null.
 const PlayNode* FirstUnfinished(const PlayNode* node, Position position) {
@@ -157,16 +153,16 @@ void DequeueAllBlocks() {
 }
 
 bool FillBlock(MixBlock* block, bool write) {
-  if (!block) return false;
+  if (!block || !engine.currentSession) return false;
   MixerSession& session = *engine.currentSession;
 
-  ActiveEntry active[kChannelCount];
+  const PlayNode* active[kChannelCount];  // each channel's current node, at most one per channel
   int activeCount = 0;
   Position nextStart = kNever;
   for (MixerChannel head : session.channels) {
     if (IsClosed(head)) continue;
     if (const PlayNode* node = FirstUnfinished(head, session.mixPos)) {
-      active[activeCount++] = {node};
+      active[activeCount++] = node;
       nextStart = std::min<Position>(nextStart, node->startPos);
     }
   }
@@ -194,19 +190,17 @@ bool FillBlock(MixBlock* block, bool write) {
     Position runEnd = pos + remaining;
     int sourceCount = 0;
     for (int i = 0; i < activeCount; ++i) {
-      const PlayNode& node = *active[i].node;
+      const PlayNode& node = *active[i];
       if (pos < node.startPos) {
         runEnd = std::min<Position>(runEnd, node.startPos);
         continue;
       }
       runEnd = std::min<Position>(runEnd, node.endPos);
+      // Every pass ends where the wave does. For a node that plays once this lies beyond its end,
+      // so reads stay within the wave whatever the node's end says.
       Position offset = pos - node.startPos;
-      if (node.params.loops != 0) {
-        // Within the first pass no division is needed; beyond it the offset fits 32 bits.
-        if (offset >= node.length)
-          offset = static_cast<uint32_t>(offset) % static_cast<uint32_t>(node.length);
-        runEnd = std::min(runEnd, pos + (node.length - offset));
-      }
+      if (offset >= node.length) offset = static_cast<uint32_t>(offset) % static_cast<uint32_t>(node.length);
+      runEnd = std::min(runEnd, pos + (node.length - offset));
       sources[sourceCount++] = node.samples + offset;
     }
 
@@ -222,8 +216,8 @@ bool FillBlock(MixBlock* block, bool write) {
 
     nextStart = kNever;
     for (int i = 0; i < activeCount;) {
-      if (const PlayNode* node = FirstUnfinished(active[i].node, pos)) {
-        active[i].node = node;
+      if (const PlayNode* node = FirstUnfinished(active[i], pos)) {
+        active[i] = node;
         nextStart = std::min<Position>(nextStart, node->startPos);
         ++i;
       } else {

@@ -234,6 +234,16 @@ TEST_F(MixingTest, EndlessNodeRepeatsWithoutGap) {
   }
 }
 
+TEST_F(MixingTest, NodePlayedOnceReadsOnlyItsWaveWhateverItsEnd) {
+  // An end moved past one pass (as a deferred node's end clamped to never) repeats the wave as the
+  // byte-by-byte definition says, instead of reading past it.
+  PlayNode& node = Queue(1, Wave(Pattern(300, 3, 7)), 40, 0);
+  node.endPos = kNever;
+  MixBlock& block = *engine.blocks[0];
+  ASSERT_TRUE(FillBlock(&block, false));
+  EXPECT_EQ(Bytes(block), ReferenceBlock(*session_, 0, 2048));
+}
+
 TEST_F(MixingTest, ClippingAtBothEnds) {
   Queue(0, Wave(std::vector<uint8_t>(10, 255)), 0, 0);
   Queue(1, Wave(std::vector<uint8_t>(10, 255)), 0, 0);
