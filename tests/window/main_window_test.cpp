@@ -178,4 +178,21 @@ TEST_F(MainWindowTest, EnterPressesAFocusedButtonButNotFromTheNameEdit) {
   EXPECT_FALSE(form.isVisible(Control::entry_box));
 }
 
+TEST_F(MainWindowTest, TipsAndTheEmptyNameShowPlainBoxesLineByLine) {
+  form.setVisible(Control::entry_box, true);
+  ModalBoxAnswerer answerer;
+  QTest::mouseClick(Find(form, "Button3"), Qt::LeftButton);
+  Find<QLineEdit>(form, "entry_l")->clear();
+  QTest::mouseClick(Find(form, "Button2"), Qt::LeftButton);
+  ASSERT_EQ(answerer.seen().size(), 2u);
+  const SeenBox& tips = answerer.seen()[0];
+  EXPECT_EQ(tips.caption, QStringLiteral("zeru"));
+  EXPECT_EQ(tips.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(tips.buttons, QStringList({"OK"}));
+  EXPECT_EQ(tips.text.split('\n').size(), 10);
+  EXPECT_TRUE(tips.text.startsWith(QStringLiteral("●得点計算\n\nLV:1000\n")));
+  EXPECT_EQ(answerer.seen()[1].text, QStringLiteral("名前を入力してね"));
+  EXPECT_TRUE(form.isVisible(Control::entry_box));
+}
+
 }  // namespace

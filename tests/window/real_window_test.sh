@@ -97,9 +97,10 @@ convert "$artifacts/started.png" -crop 273x168+0+0 +repage "$work/shown.png"
 difference="$(compare -metric RMSE "$work/expected.png" "$work/shown.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)"
 awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }' ||
   fail "the picture area does not show the start picture (normalised RMSE $difference)"
+echo "start picture shown (normalised RMSE $difference against the stretched start.bmp)"
 
-# Game buttons: enabled caption text is dark, disabled text is grey. Count dark pixels in the
-# caption part of each button, right of its glyph, before and after the restart.
+# Game buttons: an enabled button draws its caption and glyph dark, a disabled one grey. Count
+# dark pixels on each button's face before and after the restart.
 dark_pixels() {  # file x y width height
   convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -threshold 25% -negate -format '%[fx:round(mean*w*h)]' info:
 }
@@ -109,6 +110,7 @@ for button in "bouken_b 306 208 140 25" "magic_b 306 244 140 25" "shop_b 306 279
   after="$(dark_pixels "$artifacts/started.png" "$2" "$3" "$4" "$5")"
   [ "$before" -eq 0 ] || fail "$1 shows dark caption pixels before the restart ($before)"
   [ "$after" -gt 20 ] || fail "$1 does not look enabled after the restart ($after dark pixels)"
+  echo "$1: $before dark pixels before the restart, $after after"
 done
 
 kill -0 "$zeru_pid" 2>/dev/null || fail "zeru ended during the test"
