@@ -137,6 +137,20 @@ TEST_F(MainWindowTest, ASecondRestartAsksAndNoChangesNothing) {
   EXPECT_EQ(form.state().my.gold, 0);
 }
 
+TEST_F(MainWindowTest, TheGameGoesOnBehindAModalBox) {
+  QTest::mouseClick(Find(form, "Button1"), Qt::LeftButton);
+  form.setText(Control::score_l, "before the box");
+  std::string behindTheBox;
+  ModalBoxAnswerer answerer([&](QWidget* box) {
+    QTest::qWait(100);
+    behindTheBox = form.text(Control::score_l);
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  QTest::mouseClick(Find(form, "Button1"), Qt::LeftButton);
+  ASSERT_EQ(answerer.seen().size(), 1u);
+  EXPECT_EQ(behindTheBox.substr(0, 6), "POINT:");  // the status refresh ran meanwhile
+}
+
 TEST_F(MainWindowTest, AMissingStartPictureShowsAnErrorAndTheHeroIsStartedAnyway) {
   folder.remove("cg/start.bmp");
   ModalBoxAnswerer answerer;
