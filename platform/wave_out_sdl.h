@@ -10,6 +10,7 @@
 // default driver and no sound hardware there are none. A device opens with exactly the requested
 // 8-bit format and a small buffer (256 frames at 11025 Hz, proportionally more at higher rates),
 // so it adds at most that much latency; it plays silence (128) while it has no block or is paused.
+// The back-end must outlive the devices it opens.
 namespace platform {
 
 class SdlWaveOutBackend final : public WaveOutBackend {
