@@ -1,6 +1,7 @@
 #include "game/mixer_sound.h"
 
-MixerSound::MixerSound(TWaveMix& mixer, platform::MessageWindows& windows) : mixer_(mixer), windows_(windows) {
+MixerSound::MixerSound(TWaveMix& mixer, platform::MessageWindows& windows)
+    : mixer_(mixer), windows_(windows) {
   // Without a window the cues still play; the waves are then kept until shutdown.
   window_ = windows_.create([this](uint32_t message, uintptr_t, uintptr_t lParam) {
     if (message == MM_WOM_DONE) onEndOfPlay(reinterpret_cast<LoadedWave*>(lParam));
@@ -26,7 +27,8 @@ LoadedWave* MixerSound::LoadWave(const std::string& path) {
   return wave;
 }
 
-void MixerSound::Play(int32_t channel, LoadedWave* wave, platform::WindowHandle, uint32_t flags, uint16_t loops) {
+void MixerSound::Play(int32_t channel, LoadedWave* wave, platform::WindowHandle, uint32_t flags,
+                      uint16_t loops) {
   mixer_.Play(channel, wave, window_ ? this : nullptr, flags, loops);
   auto it = plays_.find(wave);
   if (it != plays_.end()) ++it->second;

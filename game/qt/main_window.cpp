@@ -11,6 +11,7 @@
 #include "game/qt/layout_fonts.h"
 #include "game/qt/layout_label.h"
 #include "game/qt/message_boxes.h"
+#include "game/qt/qt_message_windows.h"
 #include "game/qt/title_texts.h"
 #include "game/qt/wave_mix_component.h"
 
@@ -39,6 +40,8 @@ TForm1::TForm1(std::filesystem::path exeDir) : QWidget(nullptr), WaveMix1_(Creat
   connectHandlers();
   Button1->setFocus();
 
+  // While a message types, the mixer's notices (and nothing else) are delivered between frames.
+  waiter_.setMixerNoticeDelivery(&QtMessageWindows::deliverPosted);
   game_ = std::make_unique<Game>(state_, *this, WaveMix1_.get(), random_, waiter_, std::move(exeDir));
   run(&Game::FormCreate);
 }

@@ -50,11 +50,14 @@ void TWaveMix::SetChannels(uint8_t value) {
   channelMask = value;
 }
 
-LoadedWave* TWaveMix::LoadWave(const char* fileName) { return WaveMixLoadWave(session, fileName, nullptr, wfFile); }
+LoadedWave* TWaveMix::LoadWave(const char* fileName) {
+  return WaveMixLoadWave(session, fileName, nullptr, wfFile);
+}
 
 void TWaveMix::UnloadWave(LoadedWave* wave) { WaveMixUnloadWave(session, wave); }
 
-void TWaveMix::Play(int32_t channel, LoadedWave* wave, NotifyControl* notify, uint32_t flags, uint16_t loops) {
+void TWaveMix::Play(int32_t channel, LoadedWave* wave, NotifyControl* notify, uint32_t flags,
+                    uint16_t loops) {
   playParams.channel = channel;
   playParams.wave = wave;
   playParams.flags = flags;

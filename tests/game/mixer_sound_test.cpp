@@ -1,7 +1,6 @@
 #include "game/mixer_sound.h"
 
 #include <gtest/gtest.h>
-
 #include <malloc.h>
 
 #include <memory>
@@ -119,9 +118,9 @@ class TwisterRandom : public RandomSource {
 // Two thousand turns with every cue: the waves heard to the end go, so memory stays flat.
 TEST(MixerSoundTest, MemoryStaysFlatOverALongGame) {
   SoundRig rig;
-  const char* cues[] = {"1.wav",    "start.wav",  "hp.wav", "kelpo.wav", "store.wav", "on.wav",
-                        "teki.wav", "boss.wav",   "ex.wav", "hi.wav",    "wana.wav",  "takara.wav",
-                        "hakken.wav", "vo.wav", "nakama.wav", "toki.wav", "lv.wav",   "die.wav"};
+  const char* cues[] = {"1.wav",      "start.wav", "hp.wav",     "kelpo.wav", "store.wav", "on.wav",
+                        "teki.wav",   "boss.wav",  "ex.wav",     "hi.wav",    "wana.wav",  "takara.wav",
+                        "hakken.wav", "vo.wav",    "nakama.wav", "toki.wav",  "lv.wav",    "die.wav"};
   int n = 0;
   for (const char* cue : cues) {
     ++n;
@@ -150,10 +149,18 @@ TEST(MixerSoundTest, MemoryStaysFlatOverALongGame) {
       game.Button1Click();
     } else {
       switch (random.random(8)) {
-        case 0: game.magic_bClick(); break;
-        case 1: game.shop_bClick(); break;
-        case 2: game.tokkun_bClick(); break;
-        default: game.bouken_bClick(); break;
+        case 0:
+          game.magic_bClick();
+          break;
+        case 1:
+          game.shop_bClick();
+          break;
+        case 2:
+          game.tokkun_bClick();
+          break;
+        default:
+          game.bouken_bClick();
+          break;
       }
     }
     game.Timer2Timer();

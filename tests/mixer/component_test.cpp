@@ -66,7 +66,8 @@ TEST(WaveMixComponentTest, ChannelsFollowTheMaskAndUnchangedBitsKeepTheirQueues)
   for (const MaskStep& step : steps) {
     SCOPED_TRACE(static_cast<int>(step.mask));
     // A wave queued on channel 2 must survive every step that keeps bit 2.
-    if (!IsClosed(session->channels[2]) && session->channels[2] == nullptr) mixer->Play(2, wave, nullptr, 0, 0);
+    if (!IsClosed(session->channels[2]) && session->channels[2] == nullptr)
+      mixer->Play(2, wave, nullptr, 0, 0);
     PlayNode* queuedOnTwo = IsClosed(session->channels[2]) ? nullptr : session->channels[2];
     mixer->SetChannels(step.mask);
     EXPECT_EQ(mixer->Channels(), step.mask);
