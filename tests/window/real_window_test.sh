@@ -8,58 +8,11 @@ set -euo pipefail
 runtime="$1"
 artifacts="$2"
 mkdir -p "$artifacts"
-work="$(mktemp -d /tmp/zeru-real-window.XXXXXX)"
-xvfb_pid=""
-zeru_pid=""
+source "$(dirname "$0")/xvfb_game.sh"
 
-cleanup() {
-  local status=$?
-  for pid in $zeru_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-  exit "$status"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# A private display: Xvfb picks a free number and writes it to the descriptor it is given.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_RUNTIME_DIR="$work/xdg"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-# The game is killed at the end, so a leak report could only be noise.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-
-# The game writes beside itself; run a copy.
-mkdir "$work/game"
-cp -r "$runtime/zeru" "$runtime/dat" "$runtime/cg" "$work/game/"
-"$work/game/zeru" >"$artifacts/zeru.log" 2>&1 &
-zeru_pid=$!
-
-window=""
-for _ in $(seq 200); do
-  window="$(xdotool search --onlyvisible --class zeru 2>/dev/null | head -n1 || true)"
-  [ -n "$window" ] && break
-  kill -0 "$zeru_pid" 2>/dev/null || fail "zeru ended early: $(cat "$artifacts/zeru.log")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no zeru window appeared"
-sleep 1
+start_xvfb
+start_game "$runtime" "$artifacts/zeru.log"
+wait_for_window
 
 info="$(xwininfo -id "$window")"
 width="$(sed -n 's/^ *Width: //p' <<<"$info")"
