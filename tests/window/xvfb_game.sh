@@ -22,26 +22,24 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display number and writes it to the descriptor it is given. A display whose
-# socket is not yet (or no longer) reachable is given up and another one started.
+# A private display on a random high number: the lowest free number is the one another test's
+# Xvfb may be releasing at that very moment, and a server that starts while the old one still
+# tears down loses its socket. A display counts as ours once its socket file exists and answers.
 start_xvfb() {
-  for _ in 1 2 3; do
-    rm -f "$work/display"
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  local number
+  for _ in 1 2 3 4 5; do
+    number=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    exec 3>&-
     for _ in $(seq 100); do
-      [ -s "$work/display" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      if [ -S "/tmp/.X11-unix/X$number" ] && xdpyinfo -display ":$number" >/dev/null 2>&1; then
+        export DISPLAY=":$number"
+        break 2
+      fi
       sleep 0.1
     done
-    if [ -s "$work/display" ]; then
-      export DISPLAY=":$(head -n1 "$work/display")"
-      for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && break 2
-        sleep 0.1
-      done
-    fi
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
