@@ -149,15 +149,15 @@ BENCHMARK(BM_WaveMixLoadWaveFromFile);
 void BM_SdlLoadAndConvertFromFile(benchmark::State& state) {
   const char* path = WavePath().c_str();
   for (auto _ : state) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec sourceFormat;
     Uint8* wav = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1, &spec, &wav, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1, &sourceFormat, &wav, &length) == nullptr) {
       state.SkipWithError(SDL_GetError());
       break;
     }
     SDL_AudioCVT cvt;
-    SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_U8, 1, 11025);
+    SDL_BuildAudioCVT(&cvt, sourceFormat.format, sourceFormat.channels, sourceFormat.freq, AUDIO_U8, 1, 11025);
     cvt.len = int(length);
     cvt.buf = static_cast<Uint8*>(SDL_malloc(size_t(length) * size_t(cvt.len_mult)));
     std::memcpy(cvt.buf, wav, length);

@@ -16,13 +16,13 @@ bool SameFormat(const PcmWaveFormat& a, const PcmWaveFormat& b) {
 }  // namespace
 
 MemoryDeviceSpec MemoryDeviceSpec::named(const std::string& name, uint16_t channels, bool synchronous) {
-  MemoryDeviceSpec spec;
-  std::size_t kept = std::min(name.size(), sizeof spec.caps.szPname - 1);
-  std::memcpy(spec.caps.szPname, name.data(), kept);
-  spec.caps.szPname[kept] = '\0';
-  spec.caps.wChannels = channels;
-  spec.caps.dwSupport = synchronous ? WAVECAPS_SYNC : 0;
-  return spec;
+  MemoryDeviceSpec described;
+  std::size_t kept = std::min(name.size(), sizeof described.caps.szPname - 1);
+  std::memcpy(described.caps.szPname, name.data(), kept);
+  described.caps.szPname[kept] = '\0';
+  described.caps.wChannels = channels;
+  described.caps.dwSupport = synchronous ? WAVECAPS_SYNC : 0;
+  return described;
 }
 
 bool MemoryDeviceSpec::accepts(const PcmWaveFormat& format) const {
@@ -48,9 +48,9 @@ MemoryWaveOut::~MemoryWaveOut() {
 }
 
 WaveResult MemoryWaveOut::prepareHeader(WaveHeader& header) {
-  const MemoryDeviceSpec* spec = backend_.find(deviceId_);
-  if (spec != nullptr && spec->prepareError != WAVE_OK && preparations_ >= spec->preparesBeforeFailure) {
-    return spec->prepareError;
+  const MemoryDeviceSpec* described = backend_.find(deviceId_);
+  if (described != nullptr && described->prepareError != WAVE_OK && preparations_ >= described->preparesBeforeFailure) {
+    return described->prepareError;
   }
   ++preparations_;
   if ((header.dwFlags & WHDR_PREPARED) == 0) ++prepared_;
@@ -72,10 +72,10 @@ WaveResult MemoryWaveOut::write(WaveHeader& header) {
   bool queued =
       std::any_of(queue_.begin(), queue_.end(), [&header](const Playing& p) { return p.header == &header; });
   if (queued) return WAVE_ERR_STILLPLAYING;
-  const MemoryDeviceSpec* spec = backend_.find(deviceId_);
-  if (spec != nullptr && spec->writeError != WAVE_OK) {
+  const MemoryDeviceSpec* described = backend_.find(deviceId_);
+  if (described != nullptr && described->writeError != WAVE_OK) {
     ++refusedWrites_;
-    return spec->writeError;
+    return described->writeError;
   }
 
   header.dwFlags &= ~WHDR_DONE;
@@ -162,27 +162,27 @@ const MemoryDeviceSpec* MemoryWaveOutBackend::find(int deviceId) const {
 unsigned MemoryWaveOutBackend::deviceCount() { return static_cast<unsigned>(devices.size()); }
 
 WaveResult MemoryWaveOutBackend::deviceCaps(int deviceId, WaveOutCaps& caps) {
-  const MemoryDeviceSpec* spec = find(deviceId);
-  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
-  if (spec->capsError != WAVE_OK) return spec->capsError;
-  caps = spec->caps;
+  const MemoryDeviceSpec* described = find(deviceId);
+  if (described == nullptr) return WAVE_ERR_BADDEVICEID;
+  if (described->capsError != WAVE_OK) return described->capsError;
+  caps = described->caps;
   caps.szPname[sizeof caps.szPname - 1] = '\0';
   return WAVE_OK;
 }
 
 WaveResult MemoryWaveOutBackend::queryFormat(int deviceId, const PcmWaveFormat& format) {
-  const MemoryDeviceSpec* spec = find(deviceId);
-  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
-  return spec->accepts(format) ? WAVE_OK : WAVE_ERR_BADFORMAT;
+  const MemoryDeviceSpec* described = find(deviceId);
+  if (described == nullptr) return WAVE_ERR_BADDEVICEID;
+  return described->accepts(format) ? WAVE_OK : WAVE_ERR_BADFORMAT;
 }
 
 WaveResult MemoryWaveOutBackend::open(std::unique_ptr<WaveOut>& out, int deviceId,
                                       const PcmWaveFormat& format, MessageWindows& windows,
                                       WindowHandle callbackWindow) {
-  const MemoryDeviceSpec* spec = find(deviceId);
-  if (spec == nullptr) return WAVE_ERR_BADDEVICEID;
-  if (spec->openError != WAVE_OK) return spec->openError;
-  if (!spec->accepts(format)) return WAVE_ERR_BADFORMAT;
+  const MemoryDeviceSpec* described = find(deviceId);
+  if (described == nullptr) return WAVE_ERR_BADDEVICEID;
+  if (described->openError != WAVE_OK) return described->openError;
+  if (!described->accepts(format)) return WAVE_ERR_BADFORMAT;
   if (open_ != nullptr) return WAVE_ERR_ALLOCATED;
   auto device =
       std::unique_ptr<MemoryWaveOut>(new MemoryWaveOut(*this, deviceId, format, windows, callbackWindow));
