@@ -5,20 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "little_endian.h"
+
 namespace zeru::content {
-namespace {
-
-void PutU16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(v & 0xFF);
-  out.push_back((v >> 8) & 0xFF);
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
-
-}  // namespace
 
 bool WriteIndexedBmp(const QImage& indexed, const QString& path) {
   if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > 256) return false;
