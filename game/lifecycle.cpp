@@ -2,6 +2,7 @@
 
 #include "game/cp932.h"
 #include "game/game.h"
+#include "game/saturating.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ void Game::Button1Click() {
   show_picture("\\cg\\start.bmp");
 }
 
-void Game::Timer1Timer() { --state_.my.days_left; }
+void Game::Timer1Timer() { add_saturating(state_.my.days_left, -1); }
 
 void Game::Timer3Timer() {
   if (state_.title_phase != 1) {

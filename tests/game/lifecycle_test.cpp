@@ -234,6 +234,9 @@ TEST(DayClock, TakesOneDayPerTick) {
   EXPECT_EQ(0, rig.state.my.days_left);
   rig.game.Timer1Timer();
   EXPECT_EQ(-1, rig.state.my.days_left);
+  rig.state.my.days_left = INT32_MIN;
+  rig.game.Timer1Timer();
+  EXPECT_EQ(INT32_MIN, rig.state.my.days_left) << "saturates like every other rule";
 }
 
 // Logs the drawing of the title animation beside the repaints.
