@@ -68,6 +68,18 @@ std::optional<std::string> TryCp932FromUtf8(std::string_view utf8) {
   return ToCp932().convert(utf8, nullptr);
 }
 
+size_t WholeCharactersLength(std::string_view cp932) {
+  size_t length = 0;
+  while (length < cp932.size()) {
+    const auto byte = static_cast<unsigned char>(cp932[length]);
+    const bool leadByte = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    const size_t next = length + (leadByte ? 2 : 1);
+    if (next > cp932.size()) break;
+    length = next;
+  }
+  return length;
+}
+
 std::string Utf8FromCp932(std::string_view cp932) {
   static const std::string kReplacement = "\xEF\xBF\xBD";  // U+FFFD
   return *FromCp932().convert(cp932, &kReplacement);

@@ -16,3 +16,7 @@ std::optional<std::string> TryCp932FromUtf8(std::string_view utf8);
 
 // For display. Invalid sequences become U+FFFD; never throws.
 std::string Utf8FromCp932(std::string_view cp932);
+
+// Length of the longest start of the text that ends on a whole character: a first byte of a
+// double-byte character whose second byte is missing at the end is left out.
+size_t WholeCharactersLength(std::string_view cp932);

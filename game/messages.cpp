@@ -1,6 +1,8 @@
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "game/cp932.h"
 #include "game/game.h"
 
 namespace {
@@ -8,22 +10,11 @@ namespace {
 constexpr int kFrameMilliseconds = 20;
 constexpr int kClosingPauseMilliseconds = 400;
 
-bool IsCp932LeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // The first `length` bytes of the message, less a first byte of a double-byte character whose
 // second byte is not yet shown.
 std::string ShownPart(const std::string& message, size_t length) {
   if (length >= message.size()) return message;
-  size_t characterStart = 0;
-  while (characterStart < length) {
-    size_t next =
-        characterStart + (IsCp932LeadByte(static_cast<unsigned char>(message[characterStart])) ? 2 : 1);
-    if (next > length) break;
-    characterStart = next;
-  }
-  return message.substr(0, characterStart);
+  return message.substr(0, WholeCharactersLength(std::string_view(message).substr(0, length)));
 }
 
 }  // namespace

@@ -7,6 +7,3 @@
 // 13, and a typing frame may end with the first byte of a double-byte character, which is not
 // drawn.
 QString DisplayText(std::string_view cp932);
-
-// True when the byte starts a double-byte character of code page 932.
-bool IsCp932LeadByte(unsigned char byte);

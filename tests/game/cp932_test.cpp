@@ -61,4 +61,12 @@ TEST(Cp932, InvalidBytesReadAsReplacementCharacters) {
   EXPECT_EQ("\xE3\x81\x82\xEF\xBF\xBD", Utf8FromCp932("\x82\xA0\xA0"));
 }
 
+TEST(Cp932, WholeCharactersLengthLeavesOutAnUnfinishedCharacter) {
+  EXPECT_EQ(0u, WholeCharactersLength(""));
+  EXPECT_EQ(3u, WholeCharactersLength("A\x82\xA0"));
+  EXPECT_EQ(1u, WholeCharactersLength("A\x82"));         // lead byte of the 0x81-0x9F range
+  EXPECT_EQ(2u, WholeCharactersLength("\x82\xA0\xE0"));  // lead byte of the 0xE0-0xFC range
+  EXPECT_EQ(2u, WholeCharactersLength("\xA5\xDA"));      // half-width katakana: one byte each
+}
+
 }  // namespace
