@@ -154,12 +154,17 @@ BarGauge* TForm1::gauge(Control control) const {
 
 void TForm1::setText(Control control, const std::string& text) {
   QWidget* widget = this->control(control);
-  QString shown = DisplayText(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(shown);
+    edit->setText(DisplayText(text));
     return;
   }
-  texts_[control] = text;
+  // The refresh sets the same texts every 10 ms: only a changed text is converted for the screen.
+  auto [stored, added] = texts_.try_emplace(control, text);
+  if (!added) {
+    if (stored->second == text) return;
+    stored->second = text;
+  }
+  const QString shown = DisplayText(text);
   if (auto* label = qobject_cast<LayoutLabel*>(widget)) {
     label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
