@@ -2,8 +2,8 @@
 
 #include "game/services.h"
 
-// Stands in for the mixer component until it is plugged in: no output device, so every load
-// fails the way the mixer reports it and the game runs silently.
+// Stands in for the mixer component when no sound device can be used: every load fails the way
+// the mixer reports it and the game runs silently.
 class SilentSoundOutput : public SoundOutput {
  public:
   LoadedWave* LoadWave(const std::string& path) override;

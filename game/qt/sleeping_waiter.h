@@ -11,8 +11,7 @@ class SleepingWaiter : public Waiter {
   void wait(int milliseconds) override;
 
   // Hook for delivering the mixer's block-done notices between typing frames, so that sound
-  // does not break up during a long message. Unset until the mixer is plugged in; nothing else
-  // may run here.
+  // does not break up during a long message. Nothing else may run here.
   void setMixerNoticeDelivery(std::function<void()> deliver) { deliverMixerNotices_ = std::move(deliver); }
 
  private:
