@@ -216,14 +216,9 @@ void PaintTrap(PixelCanvas& canvas) {
 }
 
 void PaintSevereTrap(PixelCanvas& canvas) {
-  const int w = canvas.width();
   // a dungeon hall lit red from the pit
   canvas.Fill(Ink::kStone0);
-  for (int y = 0; y < 64; y += 6)
-    for (int x = -(y / 6 % 2) * 6; x < w; x += 12) {
-      canvas.Rect(x, y, 11, 5, Ink::kStone1);
-      canvas.Rect(x, y, 11, 1, Ink::kStone2);
-    }
+  BrickWall(canvas, 64, 6, Ink::kStone1, Ink::kStone2);
   canvas.VerticalRamp(64, 99, {Ink::kRed0, Ink::kRed1, Ink::kRed2, Ink::kOrange});
   // the pit of spikes
   for (int i = 0; i < 15; ++i) {

@@ -189,14 +189,9 @@ void PaintLevelUp(PixelCanvas& canvas) {
 }
 
 void PaintEmptyChest(PixelCanvas& canvas) {
-  const int w = canvas.width();
   // a grey cellar
   canvas.Fill(Ink::kStone1);
-  for (int y = 0; y < 60; y += 8)
-    for (int x = -(y / 8 % 2) * 8; x < w; x += 16) {
-      canvas.Rect(x, y, 15, 7, Ink::kStone2);
-      canvas.Rect(x, y, 15, 1, Ink::kStone3);
-    }
+  BrickWall(canvas, 60, 8, Ink::kStone2, Ink::kStone3);
   canvas.VerticalRamp(60, 99, {Ink::kStone1, Ink::kStone0});
   canvas.Ellipse(68, 88, 34, 5, Ink::kStone0);
   Chest(canvas, 44, 50, 48, true);

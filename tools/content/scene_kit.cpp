@@ -119,6 +119,15 @@ void Castle(PixelCanvas& canvas, int x, int base_y, Ink wall, Ink wall_shade, In
   for (int wx : {x - 15, x + 13}) canvas.Rect(wx, base_y - 14, 2, 4, window);
 }
 
+void BrickWall(PixelCanvas& canvas, int bottom, int course, Ink face, Ink rim) {
+  for (int y = 0; y < bottom; y += course) {
+    for (int x = -(y / course % 2) * course; x < canvas.width(); x += 2 * course) {
+      canvas.Rect(x, y, 2 * course - 1, course - 1, face);
+      canvas.Rect(x, y, 2 * course - 1, 1, rim);
+    }
+  }
+}
+
 void Exclamation(PixelCanvas& canvas, int x, int y, Ink ink) {
   PixelCanvas mark = PixelCanvas::Layer(7, 16);
   mark.Rect(1, 1, 5, 2, ink);

@@ -24,6 +24,9 @@ void GrassTufts(PixelCanvas& canvas, uint32_t seed, int count, int y0, int y1, I
 // A castle: keep and two towers standing on base_y, centred on x; size 1 is about 60 x 50.
 void Castle(PixelCanvas& canvas, int x, int base_y, Ink wall, Ink wall_shade, Ink roof, Ink roof_shade,
             Ink window);
+// Courses of bricks from the top edge down to `bottom`, every other course shifted by half a
+// brick; a brick is `course` high (less a mortar line) and twice as wide, with a lit top row.
+void BrickWall(PixelCanvas& canvas, int bottom, int course, Ink face, Ink rim);
 // A bold exclamation mark, 5 x 14 with its outline, top-left at (x, y).
 void Exclamation(PixelCanvas& canvas, int x, int y, Ink ink);
 // A procedural chest, width w (about 1.5 x its height), with or without its lid open.
