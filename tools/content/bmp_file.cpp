@@ -1,11 +1,10 @@
 #include "bmp_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <cstdint>
 #include <vector>
 
 #include "little_endian.h"
+#include "whole_file.h"
 
 namespace zeru::content {
 
@@ -54,12 +53,7 @@ bool WriteIndexedBmp(const QImage& indexed, const QString& path) {
     out.insert(out.end(), stride - width, 0);
   }
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(reinterpret_cast<const char*>(out.data()), static_cast<qint64>(out.size())) !=
-      static_cast<qint64>(out.size()))
-    return false;
-  return file.commit();
+  return SaveWholeFile(path, reinterpret_cast<const char*>(out.data()), static_cast<qint64>(out.size()));
 }
 
 }  // namespace zeru::content

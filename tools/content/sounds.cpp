@@ -1,7 +1,5 @@
 #include "sounds.h"
 
-#include <algorithm>
-
 namespace zeru::content {
 namespace {
 

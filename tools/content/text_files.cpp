@@ -4,8 +4,9 @@
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 #include <cerrno>
+
+#include "whole_file.h"
 
 namespace zeru::content {
 
@@ -60,8 +61,7 @@ bool ConvertTextFile(const QString& source, const QString& target, int line_coun
     converted += bytes;
     converted += "\r\n";
   }
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly) || out.write(converted) != converted.size() || !out.commit()) {
+  if (!SaveWholeFile(target, converted.constData(), converted.size())) {
     *error = QStringLiteral("cannot write %1").arg(target);
     return false;
   }

@@ -1,11 +1,11 @@
 #include "wave_file.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "little_endian.h"
+#include "whole_file.h"
 
 namespace zeru::content {
 namespace {
@@ -52,12 +52,7 @@ bool WriteWave(const QString& path, const WaveFormat& format, const std::vector<
   }
   if (data_bytes & 1) out.push_back(0);  // chunks are padded to an even size
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(reinterpret_cast<const char*>(out.data()), static_cast<qint64>(out.size())) !=
-      static_cast<qint64>(out.size()))
-    return false;
-  return file.commit();
+  return SaveWholeFile(path, reinterpret_cast<const char*>(out.data()), static_cast<qint64>(out.size()));
 }
 
 }  // namespace zeru::content
