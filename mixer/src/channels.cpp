@@ -7,12 +7,6 @@
 
 namespace {
 
-MixerSession& Enter(HMixSession hMixSession) {
-  MixerSession& session = CheckSession(hMixSession);
-  engine.currentSession = &session;
-  return session;
-}
-
 bool IsValidChannel(int32_t channel) { return channel >= 0 && channel < kChannelCount; }
 
 void OpenChannel(MixerSession& session, int channel) {
@@ -119,7 +113,7 @@ bool Place(MixerSession& session, PlayNode& node, int32_t now) {
 }  // namespace
 
 void WaveMixChannelOpen(HMixSession hMixSession, int32_t number, int32_t mode) {
-  MixerSession& session = Enter(hMixSession);
+  MixerSession& session = CheckSession(hMixSession);
   if (mode > ocCount) RaiseMixerError("Invalid Flags");
   if (mode == ocSingle && !IsValidChannel(number)) RaiseMixerError("Invalid channel number");
   if (mode == ocCount && (number > kChannelCount || number < 1))
@@ -142,7 +136,7 @@ void WaveMixChannelOpen(HMixSession hMixSession, int32_t number, int32_t mode) {
 
 void WaveMixPlay(PlayRequest* params) {
   if (params == nullptr) RaiseMixerError("nil parameters pointer passed to WaveMixPlay");
-  MixerSession& session = Enter(params->hMixSession);
+  MixerSession& session = CheckSession(params->hMixSession);
   if (params->wave == nullptr) RaiseMixerError("nil wave pointer passed to WaveMixPlay!");
   if (session.active == 0)
     RaiseMixerError("Wave device not allocated, call WaveMixActivate(hMixSession,TRUE)");
@@ -197,7 +191,7 @@ void WaveMixPlay(PlayRequest* params) {
 }
 
 void WaveMixChannelFlush(HMixSession hMixSession, int32_t channel, uint32_t flags) {
-  MixerSession& session = Enter(hMixSession);
+  MixerSession& session = CheckSession(hMixSession);
   int first = 0;
   int last = kChannelCount - 1;
   if ((flags & fcAll) == 0) {
@@ -256,7 +250,7 @@ void WaveMixUnloadWave(HMixSession hMixSession, LoadedWave* wave) {
 }
 
 void WaveMixEndSession(HMixSession hMixSession) {
-  MixerSession& session = Enter(hMixSession);
+  MixerSession& session = CheckSession(hMixSession);
   WaveMixActivate(hMixSession, false);
   WaveMixChannelClose(hMixSession, 0, fcAll);
   // Held requests go back to the pool too, so that the pool is whole between sessions.

@@ -40,7 +40,6 @@ void DestroyCallbackWindow(MixerSession& session) {
 
 void WaveMixActivate(HMixSession hMixSession, bool activate) {
   MixerSession& session = CheckSession(hMixSession);
-  engine.currentSession = &session;
 
   if (!activate) {
     // What was mixed but not yet heard is dropped; the queued nodes resume from the play position.

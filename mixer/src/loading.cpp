@@ -91,7 +91,6 @@ std::string OpenSource(platform::RiffReader& reader, const char* name, const Sou
 LoadedWave* WaveMixLoadWave(HMixSession hMixSession, const char* name, const SoundModule* module,
                             uint32_t source) {
   MixerSession& session = CheckSession(hMixSession);
-  engine.currentSession = &session;
 
   // Asked about the output format, not the source's: a device that refuses it fails every load.
   platform::WaveOutBackend* waveOut = engine.platform.waveOut;

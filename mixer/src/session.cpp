@@ -147,7 +147,8 @@ int32_t ReadBlockLen(int32_t defaultBlockLen) {
 }
 
 MixerSession& CheckSession(HMixSession hMixSession) {
-  // Only the one live session passes, so a stale or foreign handle is refused without being read.
+  // Only the one live session passes, so a stale or foreign handle is refused without being read,
+  // and the session checked is always the current one.
   if (hMixSession == nullptr || hMixSession != engine.currentSession || hMixSession->magic != kSessionMagic ||
       hMixSession->magicEnd != kSessionMagic) {
     RaiseMixerError("Invalid Session handle");
