@@ -180,8 +180,7 @@ void WaveMixPlay(PlayRequest* params) {
   bool paused = engine.playingHead == nullptr;
   if (paused) waveOut.pause();
   try {
-    while (FillBlock(TakeBlock(), true)) {
-    }
+    FillFreeBlocks();
   } catch (...) {
     // A refused block must not leave the device paused: nothing else would restart it.
     if (paused) waveOut.restart();

@@ -26,11 +26,6 @@ uint32_t DeviceBytes(platform::WaveOut* waveOut) {
   return bytes;
 }
 
-void FillFreeBlocks() {
-  while (FillBlock(TakeBlock(), true)) {
-  }
-}
-
 void DestroyCallbackWindow(MixerSession& session) {
   if (engine.platform.windows != nullptr) engine.platform.windows->destroy(session.callbackWnd);
   session.callbackWnd = 0;

@@ -36,7 +36,7 @@ struct MixerSession {
   uint16_t magic = 0;
   platform::WindowHandle callbackWnd = 0;  // exists only while the device is open
   std::unique_ptr<platform::WaveOut> waveOut;
-  uint8_t active = 0;  // 1 while this session has the device open
+  uint8_t active = 0;    // 1 while this session has the device open
   int32_t deviceId = 0;  // platform::WAVE_MAPPER for any device
   char deviceName[32] = {};
   MixerChannel channels[kChannelCount] = {};
@@ -44,10 +44,10 @@ struct MixerSession {
   int32_t lastUse[kChannelCount] = {};
   int32_t playCount = 0;
   platform::PcmWaveFormat format;
-  int32_t blockLen = 0;    // bytes per block, 512 to 4096
-  int32_t blockCount = 0;  // blocks in use, 2 to 6
-  int32_t mixPos = 0;      // stream position of the next byte to be mixed
-  uint32_t startTime = 0;  // clock reading at stream position 0
+  int32_t blockLen = 0;     // bytes per block, 512 to 4096
+  int32_t blockCount = 0;   // blocks in use, 2 to 6
+  int32_t mixPos = 0;       // stream position of the next byte to be mixed
+  uint32_t startTime = 0;   // clock reading at stream position 0
   uint8_t goodWavePos = 0;  // 1: play position from the device; otherwise from the clock
   int32_t posOffset = 0;
   void (*remix)(int32_t position, PlayNode* node) = nullptr;  // RemixBlocks or DeferNode
@@ -116,6 +116,8 @@ void EnqueueBlock(MixBlock* block);
 MixBlock* DequeueBlock(MixBlock* block);
 void DequeueAllBlocks();
 bool FillBlock(MixBlock* block, bool write);
+// Fills and writes free blocks until none is left or nothing more is queued to mix.
+void FillFreeBlocks();
 void MixSources(uint8_t* out, const uint8_t* const* sources, int count, int length);
 
 // ---- Loading and conversion (loading.cpp, convert.cpp) ------------------------------------------

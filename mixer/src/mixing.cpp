@@ -153,6 +153,11 @@ void DequeueAllBlocks() {
   }
 }
 
+void FillFreeBlocks() {
+  while (FillBlock(TakeBlock(), true)) {
+  }
+}
+
 bool FillBlock(MixBlock* block, bool write) {
   if (!block || !engine.currentSession) return false;
   MixerSession& session = *engine.currentSession;
