@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "game/services.h"
 #include "platform/message_window.h"

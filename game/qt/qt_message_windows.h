@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QObject>
 #include <map>
-#include <memory>
 #include <mutex>
 
 #include "platform/message_window.h"
