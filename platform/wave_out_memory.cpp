@@ -15,8 +15,9 @@ bool SameFormat(const PcmWaveFormat& a, const PcmWaveFormat& b) {
 
 }  // namespace
 
-MemoryDeviceSpec MemoryDeviceSpec::named(const std::string& name, uint16_t channels, bool synchronous) {
-  MemoryDeviceSpec described;
+MemoryDeviceDescription MemoryDeviceDescription::named(const std::string& name, uint16_t channels,
+                                                       bool synchronous) {
+  MemoryDeviceDescription described;
   std::size_t kept = std::min(name.size(), sizeof described.caps.szPname - 1);
   std::memcpy(described.caps.szPname, name.data(), kept);
   described.caps.szPname[kept] = '\0';
@@ -25,7 +26,7 @@ MemoryDeviceSpec MemoryDeviceSpec::named(const std::string& name, uint16_t chann
   return described;
 }
 
-bool MemoryDeviceSpec::accepts(const PcmWaveFormat& format) const {
+bool MemoryDeviceDescription::accepts(const PcmWaveFormat& format) const {
   if (acceptedFormats.empty()) return true;
   return std::any_of(acceptedFormats.begin(), acceptedFormats.end(),
                      [&format](const PcmWaveFormat& accepted) { return SameFormat(accepted, format); });
@@ -48,8 +49,9 @@ MemoryWaveOut::~MemoryWaveOut() {
 }
 
 WaveResult MemoryWaveOut::prepareHeader(WaveHeader& header) {
-  const MemoryDeviceSpec* described = backend_.find(deviceId_);
-  if (described != nullptr && described->prepareError != WAVE_OK && preparations_ >= described->preparesBeforeFailure) {
+  const MemoryDeviceDescription* described = backend_.find(deviceId_);
+  if (described != nullptr && described->prepareError != WAVE_OK &&
+      preparations_ >= described->preparesBeforeFailure) {
     return described->prepareError;
   }
   ++preparations_;
@@ -72,7 +74,7 @@ WaveResult MemoryWaveOut::write(WaveHeader& header) {
   bool queued =
       std::any_of(queue_.begin(), queue_.end(), [&header](const Playing& p) { return p.header == &header; });
   if (queued) return WAVE_ERR_STILLPLAYING;
-  const MemoryDeviceSpec* described = backend_.find(deviceId_);
+  const MemoryDeviceDescription* described = backend_.find(deviceId_);
   if (described != nullptr && described->writeError != WAVE_OK) {
     ++refusedWrites_;
     return described->writeError;
@@ -150,10 +152,10 @@ std::size_t MemoryWaveOut::queuedBytes() const {
 // ---- Back-end --------------------------------------------------------------------------------
 
 MemoryWaveOutBackend::MemoryWaveOutBackend() {
-  devices.push_back(MemoryDeviceSpec::named("Memory Wave Out"));
+  devices.push_back(MemoryDeviceDescription::named("Memory Wave Out"));
 }
 
-const MemoryDeviceSpec* MemoryWaveOutBackend::find(int deviceId) const {
+const MemoryDeviceDescription* MemoryWaveOutBackend::find(int deviceId) const {
   if (deviceId == WAVE_MAPPER) return &mapper;
   if (deviceId < 0 || static_cast<std::size_t>(deviceId) >= devices.size()) return nullptr;
   return &devices[static_cast<std::size_t>(deviceId)];
@@ -162,7 +164,7 @@ const MemoryDeviceSpec* MemoryWaveOutBackend::find(int deviceId) const {
 unsigned MemoryWaveOutBackend::deviceCount() { return static_cast<unsigned>(devices.size()); }
 
 WaveResult MemoryWaveOutBackend::deviceCaps(int deviceId, WaveOutCaps& caps) {
-  const MemoryDeviceSpec* described = find(deviceId);
+  const MemoryDeviceDescription* described = find(deviceId);
   if (described == nullptr) return WAVE_ERR_BADDEVICEID;
   if (described->capsError != WAVE_OK) return described->capsError;
   caps = described->caps;
@@ -171,7 +173,7 @@ WaveResult MemoryWaveOutBackend::deviceCaps(int deviceId, WaveOutCaps& caps) {
 }
 
 WaveResult MemoryWaveOutBackend::queryFormat(int deviceId, const PcmWaveFormat& format) {
-  const MemoryDeviceSpec* described = find(deviceId);
+  const MemoryDeviceDescription* described = find(deviceId);
   if (described == nullptr) return WAVE_ERR_BADDEVICEID;
   return described->accepts(format) ? WAVE_OK : WAVE_ERR_BADFORMAT;
 }
@@ -179,7 +181,7 @@ WaveResult MemoryWaveOutBackend::queryFormat(int deviceId, const PcmWaveFormat& 
 WaveResult MemoryWaveOutBackend::open(std::unique_ptr<WaveOut>& out, int deviceId,
                                       const PcmWaveFormat& format, MessageWindows& windows,
                                       WindowHandle callbackWindow) {
-  const MemoryDeviceSpec* described = find(deviceId);
+  const MemoryDeviceDescription* described = find(deviceId);
   if (described == nullptr) return WAVE_ERR_BADDEVICEID;
   if (described->openError != WAVE_OK) return described->openError;
   if (!described->accepts(format)) return WAVE_ERR_BADFORMAT;

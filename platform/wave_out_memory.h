@@ -18,7 +18,7 @@ namespace platform {
 constexpr WaveResult WAVE_ERR_STILLPLAYING = 33;
 
 // One device as a test describes it. Changes take effect at the next call that consults them.
-struct MemoryDeviceSpec {
+struct MemoryDeviceDescription {
   WaveOutCaps caps;
   WaveResult capsError = WAVE_OK;  // non-zero: deviceCaps fails with this code
   WaveResult openError = WAVE_OK;  // non-zero: open fails with this code (e.g. held by another program)
@@ -28,7 +28,8 @@ struct MemoryDeviceSpec {
   WaveResult writeError = WAVE_OK;             // non-zero: write refuses every block with this code
 
   // A device named name (at most 31 bytes are kept) with the given channel count.
-  static MemoryDeviceSpec named(const std::string& name, uint16_t channels = 2, bool synchronous = false);
+  static MemoryDeviceDescription named(const std::string& name, uint16_t channels = 2,
+                                       bool synchronous = false);
   bool accepts(const PcmWaveFormat& format) const;
 };
 
@@ -116,9 +117,9 @@ class MemoryWaveOutBackend final : public WaveOutBackend {
   // Starts with one stereo device named "Memory Wave Out".
   MemoryWaveOutBackend();
 
-  std::vector<MemoryDeviceSpec> devices;
+  std::vector<MemoryDeviceDescription> devices;
   // What device number WAVE_MAPPER reports and how it behaves.
-  MemoryDeviceSpec mapper = MemoryDeviceSpec::named("Memory Wave Mapper");
+  MemoryDeviceDescription mapper = MemoryDeviceDescription::named("Memory Wave Mapper");
 
   // Off: received() and played() stay empty and writes() is not logged (for long benchmark runs).
   bool recordBytes = true;
@@ -141,7 +142,7 @@ class MemoryWaveOutBackend final : public WaveOutBackend {
 
  private:
   friend class MemoryWaveOut;
-  const MemoryDeviceSpec* find(int deviceId) const;
+  const MemoryDeviceDescription* find(int deviceId) const;
 
   MemoryWaveOut* open_ = nullptr;
   int opens_ = 0;

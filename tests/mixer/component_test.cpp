@@ -156,7 +156,7 @@ TEST(WaveMixComponentTest, AFailedCreateLeavesNoSessionBehind) {
   harness.backend.devices.clear();
   EXPECT_EQ(ErrorOf([] { TWaveMix mixer; }), "No wave output devices available");
   EXPECT_EQ(engine.currentSession, nullptr);
-  harness.backend.devices.push_back(platform::MemoryDeviceSpec::named("Back"));
+  harness.backend.devices.push_back(platform::MemoryDeviceDescription::named("Back"));
   TWaveMix mixer;
   EXPECT_NE(mixer.Session(), nullptr);
 }

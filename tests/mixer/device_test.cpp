@@ -113,7 +113,7 @@ TEST_P(OpenFailureTest, LeavesTheDeviceFreeAndTheNextActivationTriesAgain) {
   EXPECT_EQ(ErrorOf([session] { WaveMixPlay(nullptr); }), "nil parameters pointer passed to WaveMixPlay");
 
   harness.windows.setCreationFails(false);
-  harness.backend.devices[0] = platform::MemoryDeviceSpec::named("Memory Wave Out");
+  harness.backend.devices[0] = platform::MemoryDeviceDescription::named("Memory Wave Out");
   WaveMixActivate(session, true);
   EXPECT_EQ(session->active, 1);
 }

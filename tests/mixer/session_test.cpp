@@ -12,7 +12,7 @@
 
 namespace {
 
-using platform::MemoryDeviceSpec;
+using platform::MemoryDeviceDescription;
 
 struct SettingsCase {
   const char* label;
@@ -170,7 +170,7 @@ TEST_P(SettingsTest, SessionStartsWithTheResolvedSettings) {
   harness.backend.devices.clear();
   for (int i = 0; i < c.devices; ++i) {
     harness.backend.devices.push_back(
-        MemoryDeviceSpec::named("Device " + std::to_string(i), i == 0 && c.monoDevice ? 1 : 2));
+        MemoryDeviceDescription::named("Device " + std::to_string(i), i == 0 && c.monoDevice ? 1 : 2));
   }
   if (c.settings != nullptr) harness.WriteSettings(c.settings);
 
@@ -236,14 +236,14 @@ TEST_P(RefusalTest, NoSessionIsLeft) {
   harness.backend.devices.clear();
   for (int i = 0; i < c.devices; ++i) {
     harness.backend.devices.push_back(
-        MemoryDeviceSpec::named("Device " + std::to_string(i), 2, c.synchronous));
+        MemoryDeviceDescription::named("Device " + std::to_string(i), 2, c.synchronous));
     if (c.capsFail) harness.backend.devices.back().capsError = platform::WAVE_ERR_NOMEM;
   }
   if (c.settings != nullptr) harness.WriteSettings(c.settings);
   EXPECT_EQ(ErrorOf([] { WaveMixInit(); }), c.message);
   EXPECT_EQ(engine.currentSession, nullptr);
   // The next start succeeds once the cause is gone.
-  harness.backend.devices = {MemoryDeviceSpec::named("Other")};
+  harness.backend.devices = {MemoryDeviceDescription::named("Other")};
   EXPECT_NE(WaveMixInit(), nullptr);
 }
 

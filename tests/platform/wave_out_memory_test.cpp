@@ -9,7 +9,7 @@
 
 namespace {
 
-using platform::MemoryDeviceSpec;
+using platform::MemoryDeviceDescription;
 using platform::MemoryWaveOut;
 using platform::MemoryWaveOutBackend;
 using platform::PcmWaveFormat;
@@ -55,7 +55,7 @@ class MemoryWaveOutTest : public testing::Test {
 };
 
 TEST_F(MemoryWaveOutTest, QueriesReportWhatTheTestSet) {
-  backend_.devices = {MemoryDeviceSpec::named("A name that is longer than thirty-one bytes", 1, true)};
+  backend_.devices = {MemoryDeviceDescription::named("A name that is longer than thirty-one bytes", 1, true)};
   backend_.devices[0].acceptedFormats = {MonoFormat()};
   platform::WaveOutCaps caps;
   ASSERT_EQ(backend_.deviceCaps(0, caps), platform::WAVE_OK);
