@@ -2,8 +2,8 @@
 # A whole game in a real window on a private Xvfb, driven by xdotool as a player would:
 #  1. on the title screen, Tab then Space presses the hidden record reset, which writes my.dat
 #     ("？？？？" and 0) and 結果.txt;
-#  2. a restart, then the adventure button again and again until the hero dies: the game buttons
-#     are disabled and, the score beating the reset record, the record entry opens;
+#  2. with a record of -1 in my.dat, a restart, then the adventure button again and again until
+#     the hero dies: the game buttons are disabled and, any score beating the record, the entry opens;
 #  3. a name typed into the entry and OK store the record in my.dat;
 #  4. the restart button still works after the death (it asks, Enter answers yes).
 # Screenshots of a mid-game turn and of the open entry box are kept in the artifact folder.
@@ -39,12 +39,24 @@ sleep 1
 [ -s "$game/結果.txt" ] || fail "the reset wrote no 結果.txt"
 echo "record reset by Tab and Space: my.dat holds ？？？？ and 0, 結果.txt written"
 
-# 2. Restart (Button1 at (276, 308)), then adventure (bouken_b at (276, 204)) until the hero dies.
+# 2. A record of -1, as a hand-edited my.dat may hold, so that any score beats it: a hero who dies
+# early with 0 points still opens the entry. The game reads my.dat at start-up, so it starts anew.
+kill "$zeru_pid"
+wait "$zeru_pid" 2>/dev/null || true
+sed -i '18s/^.*$/-1\r/' "$game/dat/my.dat"
+"$game/zeru" >>"$artifacts/zeru-play.log" 2>&1 &
+zeru_pid=$!
+wait_for_window
+
+# Restart (Button1 at (276, 308)), then adventure (bouken_b at (276, 204)) until the hero dies.
+# Clicks made while a message types wait their turn; the hero dies at the latest when the days
+# run out (a day every three seconds, and most turns take some), so only a time limit applies.
 xdotool mousemove --window "$window" 364 320 click 1
 sleep 1.5
 turns=0
 dead=no
-while [ "$turns" -lt 600 ]; do
+started=$SECONDS
+while [ $((SECONDS - started)) -lt 720 ]; do
   xdotool mousemove --window "$window" 364 220 click 1
   turns=$((turns + 1))
   sleep 0.8
@@ -57,10 +69,10 @@ while [ "$turns" -lt 600 ]; do
     fi
   fi
 done
-[ "$dead" = yes ] || fail "the hero still lives after $turns turns"
+[ "$dead" = yes ] || fail "the hero still lives after $turns clicks in $((SECONDS - started)) s"
 sleep 4  # the death message and a last old-age message may still be typing
 shot "$artifacts/dead.png"
-echo "the hero died after about $turns turns"
+echo "the hero died after $turns clicks"
 for button in "magic_b 306 244 140 25" "shop_b 306 279 140 23" "bouken_b 306 208 140 25"; do
   set -- $button
   [ "$(dark_pixels "$artifacts/dead.png" "$2" "$3" "$4" "$5")" -eq 0 ] || fail "$1 still looks enabled after the death"
@@ -80,7 +92,7 @@ xdotool mousemove --window "$window" 218 184 click 1
 sleep 1.5
 [ "$(line "$game/dat/my.dat" 1)" = ZERU ] || fail "my.dat line 1 is '$(line "$game/dat/my.dat" 1)', not the entered name"
 record="$(line "$game/dat/my.dat" 18)"
-[ "$record" -gt 0 ] || fail "my.dat line 18 holds no new record ($record)"
+[ "$record" -ge 0 ] || fail "my.dat line 18 holds no new record ($record)"
 [ "$(line "$game/結果.txt" 2 | iconv -f CP932 -t UTF-8)" = "名前：ZERUさん" ] || fail "結果.txt does not name the new holder"
 echo "record stored: ZERU with $record points"
 
