@@ -7,11 +7,9 @@
 #include <ostream>
 #include <set>
 
+#include "common/offline_conversion.h"
 #include "content_paths.h"
-#include "platform/queued_message_windows.h"
-#include "platform/wave_out_memory.h"
 #include "riff_wave.h"
-#include "wavemix/WaveMix.h"
 
 namespace {
 
@@ -76,29 +74,14 @@ TEST_P(SoundFile, FitsItsRoleAtTheDefaultOutput) {
 
 // The game's own loader takes every file and converts it to the same bytes as the check above.
 TEST_P(SoundFile, LoadsThroughTheMixerToTheSameBytes) {
-  platform::MemoryWaveOutBackend backend;
-  platform::QueuedMessageWindows windows;
-  MixerPlatform mixerPlatform;
-  mixerPlatform.waveOut = &backend;
-  mixerPlatform.windows = &windows;
-  mixerPlatform.settingsFile = "/nonexistent/WAVEMIX.INI";
-  WaveMixSetPlatform(mixerPlatform);
-  HMixSession session = WaveMixInit();
+  OfflineConversion mixer;
   const std::string path =
       (RuntimeDir() + QStringLiteral("/dat/") + QString::fromLatin1(GetParam().file)).toStdString();
-  LoadedWave* wave = nullptr;
   try {
-    wave = WaveMixLoadWave(session, path.c_str(), nullptr, wfFile);
+    EXPECT_EQ(mixer.Convert(path), ToDefaultOutput(Load(GetParam().file)));
   } catch (const EWaveMixError& error) {
     ADD_FAILURE() << GetParam().file << ": " << error.what();
   }
-  if (wave != nullptr) {
-    const std::vector<uint8_t> loaded(wave->header.lpData, wave->header.lpData + wave->header.dwBufferLength);
-    EXPECT_EQ(loaded, ToDefaultOutput(Load(GetParam().file)));
-    WaveMixUnloadWave(session, wave);
-  }
-  WaveMixEndSession(session);
-  WaveMixSetPlatform(MixerPlatform{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SoundFile, testing::ValuesIn(kSounds), [](const auto& info) {

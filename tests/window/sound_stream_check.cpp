@@ -11,9 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/queued_message_windows.h"
-#include "platform/wave_out_memory.h"
-#include "wavemix/WaveMix.h"
+#include "common/offline_conversion.h"
 
 namespace {
 
@@ -25,12 +23,10 @@ struct Cue {
   Bytes heard;
 };
 
-Cue Convert(HMixSession session, const std::string& path) {
-  LoadedWave* wave = WaveMixLoadWave(session, path.c_str(), nullptr, wfFile);
-  Cue cue{path.substr(path.find_last_of('/') + 1),
-          Bytes(wave->header.lpData, wave->header.lpData + wave->header.dwBufferLength - 1)};
-  WaveMixUnloadWave(session, wave);
-  return cue;
+Cue Convert(OfflineConversion& mixer, const std::string& path) {
+  Bytes samples = mixer.Convert(path);
+  samples.pop_back();
+  return Cue{path.substr(path.find_last_of('/') + 1), samples};
 }
 
 // Where the cue lies if the sound that starts at `at` is this cue, or npos.
@@ -64,19 +60,11 @@ int main(int argc, char** argv) {
   std::ifstream in(argv[1], std::ios::binary);
   Bytes stream((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
-  platform::MemoryWaveOutBackend backend;
-  platform::QueuedMessageWindows windows;
-  MixerPlatform mixerPlatform;
-  mixerPlatform.waveOut = &backend;
-  mixerPlatform.windows = &windows;
-  mixerPlatform.settingsFile = "/nonexistent/WAVEMIX.INI";
-  WaveMixSetPlatform(mixerPlatform);
-  HMixSession session = WaveMixInit();
-  Cue first = Convert(session, argv[2]);
-  Cue second = Convert(session, argv[3]);
+  OfflineConversion mixer;
+  Cue first = Convert(mixer, argv[2]);
+  Cue second = Convert(mixer, argv[3]);
   std::vector<Cue> cues;
-  for (int i = 4; i < argc; ++i) cues.push_back(Convert(session, argv[i]));
-  WaveMixEndSession(session);
+  for (int i = 4; i < argc; ++i) cues.push_back(Convert(mixer, argv[i]));
 
   size_t at = NextSound(stream, 0);
   if (MatchAt(stream, at, first, false) == std::string::npos) {
